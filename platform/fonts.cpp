@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
@@ -178,8 +180,9 @@ const TFaceChoice& TFontEngine::TImpl::Choose(const std::string& family, bool bo
 // Windows heights: negative is the em height, positive the cell height.
 // The cell is made of the win ascent and descent scaled to the em, each
 // rounded to the nearest pixel (DejaVu Sans at an 11 px em: 10.2 + 2.6 gives
-// 10 + 3). Rounding up both would add a pixel of empty cell to almost every
-// size; the ink of ordinary letters stays well inside the win metrics. For a
+// 10 + 3). The few glyphs that reach the win extents themselves (the breve
+// of Й, a full-depth |) may then poke a pixel out of the cell; rounding up
+// instead would add a mostly empty pixel row to almost every size. For a
 // positive height the descent takes what the rounded ascent leaves, so the
 // cell is exactly the height asked for.
 TSizedFont& TFontEngine::TImpl::SizedFor(const TFont& font) {
@@ -259,6 +262,12 @@ TFontEngine& TFontEngine::Instance() {
 TFontEngine::TFontEngine() : Impl(new TImpl) {
   FcInit();
   if (FT_Init_FreeType(&Impl->Library) != 0) throw EFontError("FreeType failed to initialise");
+  // Full hinting, horizontal as well as vertical: at UI sizes stems snap to
+  // whole pixels and each glyph's ink fits its whole-pixel advance. The
+  // default interpreter hints only vertically, which leaves one-pixel grey
+  // stems and glyphs that spill past their rounded advance.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_35;
+  FT_Property_Set(Impl->Library, "truetype", "interpreter-version", &interpreter);
 }
 
 TFontEngine::~TFontEngine() { delete Impl; }

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cerrno>
 #include <csetjmp>
@@ -17,6 +18,12 @@ namespace {
 // below whose locals are all plain, the buffers live in a job struct owned
 // by the caller, and the C++ exception is thrown only after they return.
 struct TPngJob {
+  explicit TPngJob(bool reading) : Reading(reading) {}
+  ~TPngJob() {
+    if (Reading) png_destroy_read_struct(&Png, &Info, nullptr);
+    else png_destroy_write_struct(&Png, &Info);
+  }
+  bool Reading;
   png_structp Png = nullptr;
   png_infop Info = nullptr;
   char Error[200] = "";
@@ -24,12 +31,11 @@ struct TPngJob {
   const TBitmap* Source = nullptr;
   std::vector<uint8_t>* Output = nullptr;
   std::vector<png_byte> Row;
-  // Decoding
+  // Decoding, straight into the bitmap's rows
   const uint8_t* Input = nullptr;
   size_t InputSize = 0;
   size_t InputPos = 0;
   TBitmap Result;
-  std::vector<png_byte> Rgb;
   std::vector<png_bytep> Rows;
 };
 
@@ -85,8 +91,10 @@ bool WritePng(TPngJob& job) {
   return true;
 }
 
-// Whatever the file holds (palette, grey, 16 bits, alpha, interlacing) is
-// turned into 8-bit RGB; alpha is dropped, as our pictures have none.
+// Whatever the file holds (palette, grey, 16 bits, alpha, interlacing)
+// arrives as 8-bit B, G, R and a fourth byte, which on our little-endian
+// targets is exactly a TPixel. The fourth byte is filler, or alpha when the
+// file has it; the caller clears it, as our pictures carry no alpha.
 bool ReadPngHeader(TPngJob& job) {
   if (setjmp(png_jmpbuf(job.Png))) return false;
   png_set_read_fn(job.Png, &job, OnPngRead);
@@ -94,8 +102,9 @@ bool ReadPngHeader(TPngJob& job) {
   png_read_info(job.Png, job.Info);
   png_set_expand(job.Png);
   png_set_strip_16(job.Png);
-  png_set_strip_alpha(job.Png);
   png_set_gray_to_rgb(job.Png);
+  png_set_bgr(job.Png);
+  png_set_filler(job.Png, 0, PNG_FILLER_AFTER);
   png_set_interlace_handling(job.Png);
   png_read_update_info(job.Png, job.Info);
   return true;
@@ -138,44 +147,33 @@ std::string ErrnoText() { return std::strerror(errno); }
 std::vector<uint8_t> EncodePng(const TBitmap& bitmap) {
   if (bitmap.Width() <= 0 || bitmap.Height() <= 0) throw EImageError("cannot write an empty picture as PNG");
   std::vector<uint8_t> output;
-  TPngJob job;
+  TPngJob job(false);
   job.Source = &bitmap;
   job.Output = &output;
   job.Row.resize(size_t(bitmap.Width()) * 3);
   job.Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &job, OnPngError, OnPngWarning);
   if (job.Png) job.Info = png_create_info_struct(job.Png);
-  bool ok = job.Info && WritePng(job);
-  png_destroy_write_struct(&job.Png, &job.Info);
-  if (!ok) FailPng(job, "cannot encode PNG");
+  if (!job.Info || !WritePng(job)) FailPng(job, "cannot encode PNG");
   return output;
 }
 
 TBitmap DecodePng(const std::vector<uint8_t>& data) {
+  static_assert(std::endian::native == std::endian::little, "PNG rows are read straight into TPixel memory");
   if (data.size() < 8 || png_sig_cmp(data.data(), 0, 8) != 0) throw EImageError("not a PNG picture");
-  TPngJob job;
+  TPngJob job(true);
   job.Input = data.data();
   job.InputSize = data.size();
   job.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job, OnPngError, OnPngWarning);
   if (job.Png) job.Info = png_create_info_struct(job.Png);
-  bool ok = job.Info && ReadPngHeader(job);
-  if (ok) {
-    uint32_t width = png_get_image_width(job.Png, job.Info), height = png_get_image_height(job.Png, job.Info);
-    if (uint64_t(width) * height > kMaxPngPixels || png_get_rowbytes(job.Png, job.Info) != size_t(width) * 3) {
-      png_destroy_read_struct(&job.Png, &job.Info, nullptr);
-      throw EImageError("PNG picture too large or of an unexpected layout");
-    }
-    job.Rgb.resize(size_t(width) * 3 * height);
-    for (uint32_t y = 0; y < height; ++y) job.Rows.push_back(job.Rgb.data() + size_t(y) * width * 3);
-    job.Result = TBitmap(int(width), int(height));
-    ok = ReadPngPixels(job);
-  }
-  png_destroy_read_struct(&job.Png, &job.Info, nullptr);
-  if (!ok) FailPng(job, "cannot decode PNG");
-  const uint8_t* rgb = job.Rgb.data();
-  for (TPixel& pixel : job.Result.Pixels) {
-    pixel = TPixel(rgb[0]) << 16 | TPixel(rgb[1]) << 8 | rgb[2];
-    rgb += 3;
-  }
+  if (!job.Info || !ReadPngHeader(job)) FailPng(job, "cannot decode PNG");
+  uint32_t width = png_get_image_width(job.Png, job.Info), height = png_get_image_height(job.Png, job.Info);
+  if (uint64_t(width) * height > kMaxPngPixels) throw EImageError("PNG picture too large");
+  if (png_get_rowbytes(job.Png, job.Info) != size_t(width) * sizeof(TPixel))
+    throw EImageError("PNG picture of an unexpected layout");
+  job.Result = TBitmap(int(width), int(height));
+  for (uint32_t y = 0; y < height; ++y) job.Rows.push_back(reinterpret_cast<png_bytep>(job.Result.Row(int(y))));
+  if (!ReadPngPixels(job)) FailPng(job, "cannot decode PNG");
+  for (TPixel& pixel : job.Result.Pixels) pixel &= 0xFFFFFF;
   return std::move(job.Result);
 }
 

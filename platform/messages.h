@@ -74,3 +74,9 @@ struct TMessage {
   TRect Update;        // WM_PAINT: the area to repaint, client coordinates
   uint32_t Time = 0;   // clock reading when the message was queued
 };
+
+// Notices of the controls' own, above WM_USER.
+constexpr uint32_t CM_ACTIVATE = 0xB000;    // the application became active
+constexpr uint32_t CM_DEACTIVATE = 0xB001;  // ... inactive
+constexpr uint32_t CM_MOUSEENTER = 0xB013;  // the pointer came over the control
+constexpr uint32_t CM_MOUSELEAVE = 0xB014;  // ... left it

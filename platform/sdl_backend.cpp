@@ -3,12 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstring>
-#include <ctime>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -94,12 +94,6 @@ uint32_t ButtonKeyOf(TMouseButton button) {
   return 0;
 }
 
-void SleepNanoseconds(uint64_t ns) {
-  timespec left{time_t(ns / 1000000000u), long(ns % 1000000000u)};
-  while (nanosleep(&left, &left) == -1 && errno == EINTR) {
-  }
-}
-
 }  // namespace
 
 int VirtualKeyOfSdl(int32_t sym, int scancode) {
@@ -122,6 +116,9 @@ TSdlBackend::TSdlBackend() {
   // Closing the last window is a CloseRequest for that window; a second
   // request for the quit target would ask the user twice.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // Otherwise SDL backs the window surface with a GL texture when it finds a
+  // GL driver, and under X that is the software GL stack, loaded for nothing.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     throw std::runtime_error(std::string("Cannot open the display: ") + SDL_GetError());
   SDL_StartTextInput();
@@ -237,7 +234,8 @@ void TSdlBackend::PresentNative(TNative& native, const TRect& rect) {
     native.Shown = TBitmap(frame.Width(), frame.Height());
     native.Stale = true;
   }
-  TRect area = (native.Stale ? frame.Bounds() : rect.Intersect(frame.Bounds())).Intersect({0, 0, surface->w, surface->h});
+  TRect area = native.Stale ? frame.Bounds() : rect.Intersect(frame.Bounds());
+  area = area.Intersect({0, 0, surface->w, surface->h});
   // Skipping unchanged pixels keeps an idle editor that redraws every frame
   // from keeping the X server busy.
   TRect changed = native.Stale ? area : ChangedRows(frame, native.Shown, area);
@@ -283,7 +281,7 @@ void TSdlBackend::WaitVerticalBlank() {
   uint64_t now = SDL_GetPerformanceCounter();
   if (!BlankPhase) BlankPhase = now;
   uint64_t next = *BlankPhase + ((now - *BlankPhase) / period + 1) * period;
-  SleepNanoseconds(uint64_t(double(next - now) * 1e9 / double(frequency)));
+  std::this_thread::sleep_for(std::chrono::nanoseconds(int64_t(double(next - now) * 1e9 / double(frequency))));
 }
 
 TRect TSdlBackend::ScreenRect() {

@@ -94,3 +94,10 @@ void TWindow::SetText(const std::string& text) {
   Caption = text;
   ManagerRef.CaptionChanged(this);
 }
+
+void TWindow::BringToFront() {
+  if (!ParentWindow || ParentWindow->ChildWindows.back() == this) return;
+  std::erase(ParentWindow->ChildWindows, this);
+  ParentWindow->ChildWindows.push_back(this);
+  if (Showing()) ManagerRef.InvalidateTree(this);
+}

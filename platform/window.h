@@ -50,6 +50,9 @@ class TWindow {
   bool AcceptsInput() const;
   void SetEnabled(bool enabled);
 
+  // Puts the window on top of its siblings.
+  void BringToFront();
+
   const std::string& Text() const { return Caption; }
   void SetText(const std::string& text);
 

@@ -28,11 +28,13 @@ TWindowManager::TWindowManager(TBackend& backend) : BackendRef(backend) { backen
 TWindowManager::~TWindowManager() = default;
 
 void TWindowManager::Register(TWindow* window) {
+  AllWindows.insert(window);
   if (window->IsTopLevel()) TopLevelWindows.push_back(window);
 }
 
 void TWindowManager::Unregister(TWindow* window) {
   if (window->IsTopLevel() && window->Native) BackendRef.HideTopLevel(*window);
+  AllWindows.erase(window);
   std::erase(TopLevelWindows, window);
   std::erase_if(Posted, [&](const TMessage& m) { return m.Window == window; });
   std::erase_if(Input, [&](const TInputEvent& e) { return e.Window == window; });
@@ -44,6 +46,7 @@ void TWindowManager::Unregister(TWindow* window) {
   if (FocusWindow == window) FocusWindow = nullptr;
   if (ActiveWindow == window) ActiveWindow = nullptr;
   if (QuitTarget == window) QuitTarget = nullptr;
+  if (HoverWindow == window) HoverWindow = nullptr;
   for (TWindow* top : TopLevelWindows)
     if (top->LastFocus == window) top->LastFocus = nullptr;
 }
@@ -442,4 +445,13 @@ TWindow* TWindowManager::WindowUnderMouse() const {
     if (TWindow* found = WindowFromPoint(top, local)) return found;
   }
   return nullptr;
+}
+
+void TWindowManager::UpdateHover() {
+  TWindow* under = WindowUnderMouse();
+  if (under == HoverWindow) return;
+  TWindow* old = HoverWindow;
+  HoverWindow = under;
+  if (old) SendMessage(old, CM_MOUSELEAVE);
+  if (under && HoverWindow == under) SendMessage(under, CM_MOUSEENTER);
 }

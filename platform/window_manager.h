@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -68,11 +69,15 @@ class TWindowManager {
   // Where the mouse was last seen, in screen coordinates, and over which window.
   TPoint MousePosition() const { return LastMouse; }
   TWindow* WindowUnderMouse() const;
+  // Sends CM_MOUSELEAVE and CM_MOUSEENTER when the window under the mouse changed.
+  void UpdateHover();
 
   // The window told when the system asks the program to quit (SIGTERM).
   void SetQuitTarget(TWindow* window) { QuitTarget = window; }
 
   const std::vector<TWindow*>& TopLevels() const { return TopLevelWindows; }
+  // Whether `window` still exists.
+  bool IsWindow(const TWindow* window) const { return AllWindows.contains(window); }
 
   // Used by TWindow.
   void Register(TWindow* window);
@@ -101,10 +106,12 @@ class TWindowManager {
   std::deque<TInputEvent> Input;
   std::map<std::pair<TWindow*, uintptr_t>, TTimer> Timers;
   std::vector<TWindow*> TopLevelWindows;
+  std::set<const TWindow*> AllWindows;
   TWindow* CaptureWindow = nullptr;
   TWindow* FocusWindow = nullptr;
   TWindow* ActiveWindow = nullptr;
   TWindow* QuitTarget = nullptr;
+  TWindow* HoverWindow = nullptr;
   bool IsAppActive = true;
   bool QuitPosted = false;
   int QuitCode = 0;

@@ -1,0 +1,39 @@
+#include "controls/form.h"
+
+#include "controls/theme.h"
+
+TForm::TForm(TApplication& application, std::string name, int clientWidth, int clientHeight)
+    : TWinControl(application.Manager, nullptr, std::move(name), RectOfSize(0, 0, clientWidth, clientHeight)),
+      App(application),
+      Font(Theme::WindowFont()) {
+  Background = Theme::ButtonFace;
+  CaptureOnLeftPress = false;
+}
+
+void TForm::Show() {
+  if (!Visible()) {
+    TRect screen = Manager().Backend().ScreenRect();
+    int left = screen.Left + (screen.Width() - Width()) / 2;
+    int top = screen.Top + (screen.Height() - Height()) / 2;
+    SetBounds(RectOfSize(left, top, Width(), Height()));
+  }
+  SetVisible(true);
+}
+
+void TForm::Close() {
+  if (OnClose) OnClose(this);
+  if (App.MainForm == this) App.Terminate();
+  else SetVisible(false);
+}
+
+void TForm::Paint(TCanvas& canvas) {
+  if (OnPaint) OnPaint(this);
+}
+
+intptr_t TForm::WndProc(TMessage& message) {
+  if (message.Msg == WM_CLOSE) {
+    Close();
+    return 0;
+  }
+  return TWinControl::WndProc(message);
+}

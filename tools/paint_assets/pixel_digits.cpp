@@ -1,0 +1,39 @@
+#include "tools/paint_assets/pixel_digits.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kDigitWidth = 3, kDigitHeight = 5, kDigitGap = 1;
+
+// One row per string, '#' for a set pixel.
+constexpr const char* kDigits[10][kDigitHeight] = {
+    {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"}, {"###", "..#", "###", "#..", "###"},
+    {"###", "..#", "###", "..#", "###"}, {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
+    {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"}, {"###", "#.#", "###", "#.#", "###"},
+    {"###", "#.#", "###", "..#", "###"},
+};
+
+void DrawDigit(TBitmap& bitmap, int x, int y, int digit, int scale, TPixel colour) {
+  for (int row = 0; row < kDigitHeight; ++row)
+    for (int column = 0; column < kDigitWidth; ++column)
+      if (kDigits[digit][row][column] == '#')
+        bitmap.Fill(RectOfSize(x + column * scale, y + row * scale, scale, scale), colour);
+}
+
+}  // namespace
+
+int NumberWidth(int number, int scale) {
+  int digits = int(std::to_string(number).size());
+  return (digits * kDigitWidth + (digits - 1) * kDigitGap) * scale;
+}
+
+int NumberHeight(int scale) { return kDigitHeight * scale; }
+
+void DrawNumber(TBitmap& bitmap, int x, int y, int number, int scale, TPixel colour) {
+  for (char digit : std::to_string(number)) {
+    if (digit < '0' || digit > '9') continue;  // the font has no minus sign
+    DrawDigit(bitmap, x, y, digit - '0', scale, colour);
+    x += (kDigitWidth + kDigitGap) * scale;
+  }
+}

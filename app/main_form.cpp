@@ -70,10 +70,14 @@ void TMain::CreateControls() {
   Label1 = std::make_unique<TbsSkinStdLabel>(*this, "Label1", RectOfSize(248, 568, 33, 13));
   Label1->SetCaption("ХХ");
   ActionMainMenuBar1 = std::make_unique<TActionMainMenuBar>(*this, "ActionMainMenuBar1", RectOfSize(0, 0, 1006, 24));
-  DXDraw1 = std::make_unique<TDXDraw>(*this, "DXDraw1", RectOfSize(288, 32, 697, 577));
+  DXDraw1 = std::make_unique<TDXDraw>(
+      *this, "DXDraw1", RectOfSize(288, 32, 697, 577),
+      TDXDrawOptions{doAllowReboot, doWaitVBlank, doCenter, doDirectX7Mode, doHardware, doSelectDriver});
   StatusBar1 = std::make_unique<TStatusBar>(*this, "StatusBar1", RectOfSize(0, 632, 1006, 19));
   StatusBar1->Panels = {{"Cell X/Y:", 100}, {"Cursor X/Y:", 100}};
-  GroundsDXDraw = std::make_unique<TDXDraw>(*this, "GroundsDXDraw", RectOfSize(8, 32, 268, 268));
+  GroundsDXDraw = std::make_unique<TDXDraw>(
+      *this, "GroundsDXDraw", RectOfSize(8, 32, 268, 268),
+      TDXDrawOptions{doAllowReboot, doWaitVBlank, doCenter, doRetainedMode, doHardware, doSelectDriver});
   Button1 = std::make_unique<TbsSkinButton>(*this, "Button1", RectOfSize(8, 312, 265, 25));
   Button1->SetCaption("Генерировать ландшафт");
   scrGorizontal = std::make_unique<TbsSkinScrollBar>(*this, "scrGorizontal", RectOfSize(288, 608, 697, 19),
@@ -90,6 +94,7 @@ void TMain::CreateControls() {
   }
   ProgressBar1 = std::make_unique<TbsSkinGauge>(*this, "ProgressBar1", RectOfSize(8, 608, 273, 20));
   lbProgress = std::make_unique<TbsSkinLabel>(*this, "lbProgress", RectOfSize(8, 584, 273, 21));
+  ImageList->SetDXDraw(DXDraw1.get());
 }
 
 void TMain::CreateMenu() {

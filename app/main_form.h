@@ -83,6 +83,10 @@ class TMain : public TForm {
   void FileOpen1Accept(TComponent* Sender);
   void FileSaveAs1Accept(TComponent* Sender);
 
+  void DrawMap();
+  void DrawCursor();
+  void DrawGrounds();
+
   bool IsShortCut(int key, TShiftState shift) override;
 
  private:

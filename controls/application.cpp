@@ -56,7 +56,7 @@ void TApplication::HandleMessage() {
   try {
     if (!ProcessMessage()) Idle();
   } catch (...) {
-    ReportCurrentException();
+    HandleException();
   }
 }
 
@@ -92,7 +92,7 @@ void TApplication::Idle() {
   }
 }
 
-void TApplication::ReportCurrentException() {
+void TApplication::HandleException() {
   try {
     throw;
   } catch (const Exception& e) {

@@ -46,13 +46,14 @@ class TApplication {
   void Terminate() { Manager.PostQuitMessage(0); }
   // The error box: the message with its full stop, titled with the title.
   void ShowException(const std::string& message);
+  // Reports the exception being handled (call it inside a catch block).
+  void HandleException();
   // How many idle passes ran; tools and tests look at it.
   long IdlePasses = 0;
 
  private:
   class THiddenWindow;
   void Idle();
-  void ReportCurrentException();
   bool IsShortCut(const TMessage& message);
   void HandleHiddenMessage(TMessage& message);
 

@@ -30,10 +30,26 @@ void TForm::Paint(TCanvas& canvas) {
   if (OnPaint) OnPaint(this);
 }
 
+int TForm::AddMessageHook(TMessageHook hook) {
+  MessageHooks.emplace_back(NextHookId, std::move(hook));
+  return NextHookId++;
+}
+
+void TForm::RemoveMessageHook(int id) {
+  std::erase_if(MessageHooks, [&](const auto& h) { return h.first == id; });
+}
+
 intptr_t TForm::WndProc(TMessage& message) {
-  if (message.Msg == WM_CLOSE) {
-    Close();
-    return 0;
+  intptr_t result = 0;
+  if (message.Msg == WM_CLOSE) Close();
+  else result = TWinControl::WndProc(message);
+  auto hooks = MessageHooks;
+  for (auto& [id, hook] : hooks) {
+    try {
+      hook(message);
+    } catch (...) {
+      App.HandleException();
+    }
   }
-  return TWinControl::WndProc(message);
+  return result;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // A top-level window of the program with a fixed dialog border: its caption,
 // its font, its paint event, closing, and the short cuts of its menu.
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/application.h"
 #include "controls/win_control.h"
@@ -30,8 +33,20 @@ class TForm : public TWinControl {
   // The idle pass refreshes the state of the form's actions.
   virtual void UpdateActions() {}
 
+  // Controls that follow the form's own messages (the surface controls set
+  // themselves up when the form is first shown). Each hook runs after the
+  // form's own handling, in the order they were added; an exception in one
+  // is reported in the error box like any other handler's.
+  using TMessageHook = std::function<void(TMessage& message)>;
+  int AddMessageHook(TMessageHook hook);
+  void RemoveMessageHook(int id);
+
   intptr_t WndProc(TMessage& message) override;
 
  protected:
   void Paint(TCanvas& canvas) override;
+
+ private:
+  std::vector<std::pair<int, TMessageHook>> MessageHooks;
+  int NextHookId = 1;
 };

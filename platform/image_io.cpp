@@ -3,7 +3,6 @@
 #include <png.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <bit>
 #include <cctype>
 #include <cerrno>
@@ -217,7 +216,8 @@ TBitmap DecodeBmp(const uint8_t* data, size_t size) {
   unsigned bits = Le16(data + 28);
   uint32_t compression = Le32(data + 30);
   if (bits != 24 && bits != 32) throw EImageError("unsupported BMP depth of " + std::to_string(bits) + " bits");
-  bool plain = compression == kBiRgb || (compression == kBiBitfields && bits == 32 && StandardMasks(data, size, headerSize));
+  bool plain = compression == kBiRgb ||
+               (compression == kBiBitfields && bits == 32 && StandardMasks(data, size, headerSize));
   if (!plain) throw EImageError("compressed BMP pictures are not supported");
   bool topDown = height < 0;
   height = topDown ? -height : height;
@@ -275,7 +275,7 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) 
 
 void SaveImage(const TBitmap& bitmap, const std::string& path) {
   std::string extension = path.size() >= 4 ? path.substr(path.size() - 4) : "";
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
+  for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
   WriteFileBytes(path, extension == ".bmp" ? EncodeBmp24(bitmap) : EncodePng(bitmap));
 }
 

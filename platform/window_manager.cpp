@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/canvas.h"
+#include "platform/display.h"
 
 namespace {
 // Windows hands mouse coordinates over as signed 16-bit values.
@@ -23,7 +24,10 @@ bool IsWithin(const TWindow* window, const TWindow* ancestor) {
 }
 }  // namespace
 
-TWindowManager::TWindowManager(TBackend& backend) : BackendRef(backend) { backend.Attach(*this); }
+TWindowManager::TWindowManager(TBackend& backend)
+    : BackendRef(backend), DisplayDevice(std::make_unique<TDisplay>(*this)) {
+  backend.Attach(*this);
+}
 
 TWindowManager::~TWindowManager() = default;
 

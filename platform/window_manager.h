@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "platform/window.h"
 
 class TCanvas;
+class TDisplay;
 
 class TWindowManager {
  public:
@@ -23,6 +25,8 @@ class TWindowManager {
   ~TWindowManager();
 
   TBackend& Backend() { return BackendRef; }
+  // The display device the surface controls draw with.
+  TDisplay& Display() { return *DisplayDevice; }
   uint32_t Clock() { return BackendRef.Clock(); }
 
   // The queue.
@@ -102,6 +106,7 @@ class TWindowManager {
   std::optional<uint32_t> NextTimerDue();
 
   TBackend& BackendRef;
+  std::unique_ptr<TDisplay> DisplayDevice;
   std::deque<TMessage> Posted;
   std::deque<TInputEvent> Input;
   std::map<std::pair<TWindow*, uintptr_t>, TTimer> Timers;

@@ -9,10 +9,18 @@
 #include "platform/bitmap.h"
 #include "platform/exception.h"
 #include "platform/types.h"
+#include "render/direct_draw_surface.h"
 
 VARNOCK_EXCEPTION(EPictureCollectionError, Exception);
 
 class TPictureCollection;
+class TDXDraw;
+
+// One pattern: where it lies in which of the item's surfaces.
+struct TPictureCollectionItemPattern {
+  TRect Rect;
+  TDirectDrawSurface* Surface = nullptr;
+};
 
 // One picture with the way it is cut into patterns and drawn.
 class TPictureCollectionItem {
@@ -42,9 +50,25 @@ class TPictureCollectionItem {
   // Kept decoded for the whole run, so surfaces can be rebuilt from it.
   TBitmap Picture;
 
+  // Draws pattern `patternIndex` with its top-left corner at (x, y) of
+  // `dest`, clipped; nothing for an index without a pattern or before the
+  // pictures are built.
+  void Draw(TDirectDrawSurface& dest, int x, int y, int patternIndex);
+  bool Initialized() const { return IsInitialized; }
+  const std::vector<TPictureCollectionItemPattern>& Patterns() const { return PatternList; }
+  const std::vector<std::unique_ptr<TDirectDrawSurface>>& Surfaces() const { return SurfaceList; }
+
  private:
   friend class TPictureCollection;
+  void Initialize();
+  void Finalize();
+  void Build();
+  std::unique_ptr<TDirectDrawSurface> MakeSurface(const TRect& part);
+
   TPictureCollection& Collection;
+  bool IsInitialized = false;
+  std::vector<TPictureCollectionItemPattern> PatternList;
+  std::vector<std::unique_ptr<TDirectDrawSurface>> SurfaceList;
   std::string NameValue;
   std::u32string FoldedNameValue;
 };
@@ -71,6 +95,15 @@ class TPictureCollection {
   TPictureCollectionItem& Find(std::string_view name);
   const TPictureCollectionItem& Find(std::string_view name) const;
 
+  // The surface control whose device holds the pictures; none until the
+  // first initialize notification and after finalize.
+  TDXDraw* InitializedFor() const { return BoundControl; }
+  // The life cycle the bound control drives: initialize, build (again after
+  // every restore of lost surfaces), finalize.
+  void InitializeItems(TDXDraw& control);
+  void BuildItems();
+  void FinalizeItems();
+
  private:
   friend class TPictureCollectionItem;
   TPictureCollectionItem* Lookup(std::string_view name) const;
@@ -78,6 +111,7 @@ class TPictureCollection {
   void Unregister(TPictureCollectionItem& item);
 
   std::vector<std::unique_ptr<TPictureCollectionItem>> ItemList;
+  TDXDraw* BoundControl = nullptr;
   // The lookup runs for every tile drawn, hence the index. Each bucket holds
   // its items most recently named first.
   std::array<std::vector<TPictureCollectionItem*>, 256> Buckets;

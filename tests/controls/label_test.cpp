@@ -114,7 +114,9 @@ TEST_F(StdLabelTest, NewCaptionShowsOnlyAtTheFormsNextPaint) {
   std::vector<TMessage> messages = H.Pump();
   ASSERT_EQ(CountOf(messages, WM_PAINT, Form.get()), 1u);
   for (const TMessage& m : messages) {
-    if (m.Msg == WM_PAINT) EXPECT_EQ(m.Update, Area);
+    if (m.Msg == WM_PAINT) {
+      EXPECT_EQ(m.Update, Area);
+    }
   }
   EXPECT_FALSE(Same(Snapshot(Area), before));
   EXPECT_EQ(Label->BoundsRect(), Area);

@@ -31,7 +31,7 @@ void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) { Put16(b, at, v), Pu
 
 // A BMP built field by field, for the variants and the damage EncodeBmp24
 // never produces. Pixel rows follow the header (and the masks, if any).
-struct TBmpSpec {
+struct TBmpFields {
   uint32_t HeaderSize = 40;
   int32_t Width = 2;
   int32_t Height = 2;  // negative: top-down
@@ -41,22 +41,22 @@ struct TBmpSpec {
   uint32_t RedMask = 0xFF0000;
 };
 
-std::vector<uint8_t> BuildBmp(const TBmpSpec& spec, const TBitmap& picture) {
-  size_t offset = 14 + spec.HeaderSize + (spec.Masks && spec.HeaderSize == 40 ? 12 : 0);
-  size_t bytesPerPixel = spec.Bits / 8, stride = (picture.Width() * bytesPerPixel + 3) / 4 * 4;
+std::vector<uint8_t> BuildBmp(const TBmpFields& fields, const TBitmap& picture) {
+  size_t offset = 14 + fields.HeaderSize + (fields.Masks && fields.HeaderSize == 40 ? 12 : 0);
+  size_t bytesPerPixel = fields.Bits / 8, stride = (picture.Width() * bytesPerPixel + 3) / 4 * 4;
   std::vector<uint8_t> b(offset + stride * picture.Height(), 0);
   b[0] = 'B', b[1] = 'M';
   Put32(b, 2, uint32_t(b.size()));
   Put32(b, 10, uint32_t(offset));
-  Put32(b, 14, spec.HeaderSize);
-  Put32(b, 18, uint32_t(spec.Width));
-  Put32(b, 22, uint32_t(spec.Height));
+  Put32(b, 14, fields.HeaderSize);
+  Put32(b, 18, uint32_t(fields.Width));
+  Put32(b, 22, uint32_t(fields.Height));
   Put16(b, 26, 1);
-  Put16(b, 28, spec.Bits);
-  Put32(b, 30, spec.Compression);
-  if (spec.Masks) Put32(b, 54, spec.RedMask), Put32(b, 58, 0xFF00), Put32(b, 62, 0xFF);
+  Put16(b, 28, fields.Bits);
+  Put32(b, 30, fields.Compression);
+  if (fields.Masks) Put32(b, 54, fields.RedMask), Put32(b, 58, 0xFF00), Put32(b, 62, 0xFF);
   for (int y = 0; y < picture.Height(); ++y) {
-    int fileRow = spec.Height < 0 ? y : picture.Height() - 1 - y;
+    int fileRow = fields.Height < 0 ? y : picture.Height() - 1 - y;
     for (int x = 0; x < picture.Width(); ++x) {
       uint8_t* p = &b[offset + fileRow * stride + x * bytesPerPixel];
       TPixel pixel = picture.At(x, y) | 0xA5000000;  // the unused fourth byte must be ignored
@@ -99,11 +99,14 @@ TEST(ImagePng, OtherColourTypesDecodeToRgb) {
     png_uint_32 Format;
     std::vector<uint8_t> Pixel;  // one pixel in that format
     TPixel Expected;
+    std::vector<uint8_t> Palette = {};
   } cases[] = {
       {"grey", PNG_FORMAT_GRAY, {0x5A}, 0x5A5A5A},
       {"grey+alpha", PNG_FORMAT_GA, {0x5A, 0x10}, 0x5A5A5A},
       {"rgba", PNG_FORMAT_RGBA, {0x12, 0x34, 0x56, 0x00}, 0x123456},
       {"bgr", PNG_FORMAT_BGR, {0x12, 0x34, 0x56}, 0x563412},
+      {"palette", PNG_FORMAT_RGB_COLORMAP, {1}, 0x123456, {0, 0, 0, 0x12, 0x34, 0x56}},
+      {"palette with transparency", PNG_FORMAT_RGBA_COLORMAP, {1}, 0x123456, {0, 0, 0, 0, 0x12, 0x34, 0x56, 0x80}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -111,12 +114,14 @@ TEST(ImagePng, OtherColourTypesDecodeToRgb) {
     image.version = PNG_IMAGE_VERSION;
     image.width = 3, image.height = 2;
     image.format = c.Format;
+    image.colormap_entries = png_uint_32(c.Palette.size() / PNG_IMAGE_SAMPLE_CHANNELS(c.Format));
+    const void* palette = c.Palette.empty() ? nullptr : c.Palette.data();
     std::vector<uint8_t> pixels;
     for (int i = 0; i < 6; ++i) pixels.insert(pixels.end(), c.Pixel.begin(), c.Pixel.end());
     png_alloc_size_t size = 0;
-    ASSERT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr));
+    ASSERT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, palette));
     std::vector<uint8_t> png(size);
-    ASSERT_TRUE(png_image_write_to_memory(&image, png.data(), &size, 0, pixels.data(), 0, nullptr));
+    ASSERT_TRUE(png_image_write_to_memory(&image, png.data(), &size, 0, pixels.data(), 0, palette));
     png.resize(size);
     ExpectSamePicture(DecodePng(png), TBitmap(3, 2, c.Expected));
   }
@@ -176,7 +181,7 @@ TEST(ImageBmp, RoundTripKeepsEveryPixel) {
 TEST(ImageBmp, ReadsTheUncompressedVariants) {
   struct TCase {
     const char* Name;
-    TBmpSpec Spec;
+    TBmpFields Fields;
   } cases[] = {
       {"24 bits top-down", {.Height = -2}},
       {"32 bits", {.Bits = 32}},
@@ -188,7 +193,7 @@ TEST(ImageBmp, ReadsTheUncompressedVariants) {
   TBitmap picture = Sample(2, 2);
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    std::vector<uint8_t> bmp = BuildBmp(c.Spec, picture);
+    std::vector<uint8_t> bmp = BuildBmp(c.Fields, picture);
     ExpectSamePicture(DecodeBmp(bmp.data(), bmp.size()), picture);
   }
 }

@@ -1,46 +1,46 @@
 #include "tools/paint_assets/asset_painter.h"
 
-#include "tools/paint_assets/pixel_digits.h"
+#include "platform/image_io.h"
+#include "tools/paint_assets/ground.h"
+#include "tools/paint_assets/icon_painter.h"
+#include "tools/paint_assets/objects.h"
+#include "tools/paint_assets/png_rgba.h"
+#include "tools/paint_assets/shore.h"
+#include "tools/paint_assets/single_tiles.h"
+#include "tools/paint_assets/tile_codes.h"
 
 namespace {
 
-constexpr int kTileSize = 25, kTileCount = 64;
 constexpr int kFrameSize = 350;
 constexpr TPixel kKeyColour = PixelOf(clFuchsia);
 
-// The 64 colours of a 4 x 4 x 4 grid of the RGB cube, so any two tiles differ
-// by at least one full level in some channel. Codes walk the grid in steps of
-// 55 (odd, so every colour is used once), starting so that code 0 is water
-// blue and code 1 pale sand. No channel reaches 0 or 255, which keeps every
-// colour off the key colour.
-TPixel TileColour(int code) {
-  constexpr uint8_t kLevels[] = {20, 95, 170, 245};
-  constexpr int kWater = 0 * 16 + 1 * 4 + 3;  // (20, 95, 245)
-  constexpr int kSand = 3 * 16 + 3 * 4 + 2;   // (245, 245, 170)
-  int index = ((kSand - kWater) * code + kWater) % 64;
-  return PixelOf(RGB(kLevels[index / 16], kLevels[index / 4 % 4], kLevels[index % 4]));
+void PaintSingleTiles(TBitmap& strip) {
+  for (int code = kFirstSingleCode; code <= kLastSingleCode; ++code) {
+    TBitmap canvas(kTileSize, kTileSize);
+    PaintGround(canvas, canvas.Bounds(), SingleTileGround(code));
+    PaintSingleTile(canvas, code);
+    strip.CopyFrom(canvas, canvas.Bounds(), {code * kTileSize, 0});
+  }
 }
 
-TPixel ContrastingPixel(TPixel background) {
-  int r = (background >> 16) & 0xFF, g = (background >> 8) & 0xFF, b = background & 0xFF;
-  return (299 * r + 587 * g + 114 * b) / 1000 > 140 ? PixelOf(clBlack) : PixelOf(clWhite);
-}
-
-void PaintPlaceholderTile(TBitmap& strip, int code) {
-  TRect tile = RectOfSize(code * kTileSize, 0, kTileSize, kTileSize);
-  TPixel colour = TileColour(code);
-  strip.Fill(tile, colour);
-  constexpr int kScale = 2;
-  int x = tile.Left + (kTileSize - NumberWidth(code, kScale)) / 2;
-  int y = tile.Top + (kTileSize - NumberHeight(kScale)) / 2;
-  DrawNumber(strip, x, y, code, kScale, ContrastingPixel(colour));
+void PaintObjectCells(TBitmap& strip) {
+  for (const TObjectArt& art : ObjectArts()) {
+    TBitmap canvas = PaintObject(art);
+    for (size_t i = 0; i < art.Codes.size(); ++i) {
+      int column = int(i) % art.Columns, row = int(i) / art.Columns;
+      strip.CopyFrom(canvas, RectOfSize(column * kTileSize, row * kTileSize, kTileSize, kTileSize),
+                     {art.Codes[i] * kTileSize, 0});
+    }
+  }
 }
 
 }  // namespace
 
 TBitmap PaintTileStrip() {
   TBitmap strip(kTileSize * kTileCount, kTileSize);
-  for (int code = 0; code < kTileCount; ++code) PaintPlaceholderTile(strip, code);
+  for (int code = kWaterCode; code <= kLastShoreCode; ++code) PaintShoreTile(strip, code * kTileSize, 0, code);
+  PaintSingleTiles(strip);
+  PaintObjectCells(strip);
   return strip;
 }
 
@@ -52,7 +52,11 @@ TBitmap PaintSectorFrame() {
 
 std::vector<TPaintedAsset> PaintAssets() {
   std::vector<TPaintedAsset> assets;
-  assets.push_back({"tiles_25x25.bmp", PaintTileStrip()});
-  assets.push_back({"sector_frame_350x350.bmp", PaintSectorFrame()});
+  assets.push_back({"tiles_25x25.bmp", EncodeBmp24(PaintTileStrip())});
+  assets.push_back({"sector_frame_350x350.bmp", EncodeBmp24(PaintSectorFrame())});
+  for (int size : kIconSizes) {
+    TIconPicture icon = PaintIcon(size);
+    assets.push_back({"icon_" + std::to_string(size) + ".png", EncodePngRgba(icon.Colour, icon.Alpha)});
+  }
   return assets;
 }

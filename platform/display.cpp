@@ -1,0 +1,165 @@
+#include "platform/display.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/window_manager.h"
+
+namespace {
+// What a lost surface holds: anything but the picture it had.
+constexpr TPixel LostPixel = 0x00C0FFEE;
+}  // namespace
+
+const std::vector<std::vector<TPlatformSurface::TRun>>& TPlatformSurface::OpaqueRuns() {
+  if (RunsValid && RunsKey == ColorKey) return Runs;
+  Runs.assign(Height(), {});
+  for (int y = 0; y < Height(); ++y) {
+    const TPixel* row = Pixels.Row(y);
+    for (int x = 0; x < Width();) {
+      if (row[x] == ColorKey) {
+        ++x;
+        continue;
+      }
+      int start = x;
+      while (x < Width() && row[x] != ColorKey) ++x;
+      Runs[y].push_back({start, x - start});
+    }
+  }
+  RunsKey = ColorKey;
+  RunsValid = true;
+  return Runs;
+}
+
+void CopyPixels(TBitmap& dst, TPoint to, TPlatformSurface& src, const TRect& from, bool keyed) {
+  int dx = to.X - from.Left;
+  if (!keyed) {
+    size_t bytes = size_t(from.Width()) * sizeof(TPixel);
+    for (int y = from.Top; y < from.Bottom; ++y)
+      std::memcpy(dst.Row(y - from.Top + to.Y) + to.X, src.Pixels.Row(y) + from.Left, bytes);
+    return;
+  }
+  const auto& runs = src.OpaqueRuns();
+  for (int y = from.Top; y < from.Bottom; ++y) {
+    TPixel* out = dst.Row(y - from.Top + to.Y);
+    const TPixel* in = src.Pixels.Row(y);
+    for (const TPlatformSurface::TRun& run : runs[y]) {
+      int left = std::max(run.Start, from.Left), right = std::min(run.Start + run.Length, from.Right);
+      if (left < right) std::memcpy(out + left + dx, in + left, size_t(right - left) * sizeof(TPixel));
+    }
+  }
+}
+
+void TDisplay::Register(const TPlatformSurfacePtr& surface) {
+  std::erase_if(Surfaces, [](const auto& weak) { return weak.expired(); });
+  Surfaces.push_back(surface);
+}
+
+THResult TDisplay::CreateDevice() { return FailDeviceCreation ? DDERR_NODIRECTDRAWHW : DD_OK; }
+
+THResult TDisplay::CreateSurface(int width, int height, bool systemMemory, TPlatformSurfacePtr& surface) {
+  if (systemMemory ? FailSystemSurfaces : FailVideoSurfaces)
+    return systemMemory ? DDERR_OUTOFMEMORY : DDERR_OUTOFVIDEOMEMORY;
+  surface = std::make_shared<TPlatformSurface>();
+  surface->VideoMemory = !systemMemory;
+  surface->Pixels = TBitmap(width, height);
+  Register(surface);
+  return DD_OK;
+}
+
+THResult TDisplay::CreatePrimarySurface(TPlatformSurfacePtr& surface) {
+  if (FailPrimarySurfaces) return DDERR_OUTOFVIDEOMEMORY;
+  surface = std::make_shared<TPlatformSurface>();
+  surface->Primary = true;
+  surface->VideoMemory = true;
+  Register(surface);
+  return DD_OK;
+}
+
+THResult TDisplay::SetClipWindow(TPlatformSurface& primary, TWindow* window) {
+  if (FailClippers) return DDERR_GENERIC;
+  primary.ClipWindow = window;
+  return DD_OK;
+}
+
+void TDisplay::LoseAllSurfaces() {
+  for (const auto& weak : Surfaces)
+    if (TPlatformSurfacePtr surface = weak.lock()) {
+      surface->Lost = true;
+      surface->Pixels.Fill(surface->Pixels.Bounds(), LostPixel);
+      surface->PixelsChanged();
+    }
+}
+
+THResult TDisplay::Restore(TPlatformSurface& surface) {
+  if (!surface.Lost) return DD_OK;
+  if (FailRestore) return DDERR_GENERIC;
+  surface.Lost = false;
+  return DD_OK;
+}
+
+THResult TDisplay::ColorFill(TPlatformSurface& surface, TPixel value) {
+  if (surface.Lost) return DDERR_SURFACELOST;
+  if (!surface.Primary) {
+    surface.Pixels.Fill(surface.Pixels.Bounds(), value);
+    surface.PixelsChanged();
+    return DD_OK;
+  }
+  if (!surface.ClipWindow || !Manager.IsWindow(surface.ClipWindow)) return DD_OK;
+  TWindow& top = surface.ClipWindow->TopLevel();
+  TRegion region = Manager.VisibleRegion(surface.ClipWindow);
+  for (const TRect& r : region.Rects) top.Framebuffer().Fill(r, value);
+  if (top.Native && !region.IsEmpty()) Manager.Backend().Present(top, region.Bounds());
+  return DD_OK;
+}
+
+THResult TDisplay::BltFast(TPlatformSurface& dst, TPoint to, TPlatformSurface& src, const TRect& from, bool keyed) {
+  if (dst.Primary) return DDERR_BLTFASTCANTCLIP;
+  if (dst.Lost || src.Lost) return DDERR_SURFACELOST;
+  TRect target = RectOfSize(to.X, to.Y, from.Width(), from.Height());
+  if (from.IsEmpty() || target.Intersect(dst.Pixels.Bounds()) != target ||
+      from.Intersect(src.Pixels.Bounds()) != from)
+    return DDERR_BLTFASTCANTCLIP;
+  CopyPixels(dst.Pixels, to, src, from, keyed);
+  dst.PixelsChanged();
+  return DD_OK;
+}
+
+THResult TDisplay::Blt(TPlatformSurface& dst, const TRect& to, TPlatformSurface& src, const TRect& from, bool keyed) {
+  if (dst.Lost || src.Lost) return DDERR_SURFACELOST;
+  TRegion clip;
+  TBitmap* pixels = &dst.Pixels;
+  TPoint origin{0, 0};  // where `to`'s coordinates start in `pixels`
+  TWindow* top = nullptr;
+  if (dst.Primary) {
+    if (!dst.ClipWindow || !Manager.IsWindow(dst.ClipWindow)) return DD_OK;
+    top = &dst.ClipWindow->TopLevel();
+    pixels = &top->Framebuffer();
+    TPoint screen = top->ClientToScreen({0, 0});
+    origin = {-screen.X, -screen.Y};
+    clip = Manager.VisibleRegion(dst.ClipWindow);
+  } else {
+    clip = TRegion(dst.Pixels.Bounds());
+  }
+  TRect target = to.Offset(origin.X, origin.Y);
+  clip.Intersect(target);
+  clip.Intersect(pixels->Bounds());
+  for (const TRect& part : clip.Rects) {
+    TRect source = part.Offset(from.Left - target.Left, from.Top - target.Top).Intersect(src.Pixels.Bounds());
+    if (source.IsEmpty()) continue;
+    CopyPixels(*pixels, {source.Left - from.Left + target.Left, source.Top - from.Top + target.Top}, src, source,
+               keyed);
+  }
+  if (top && top->Native && !clip.IsEmpty()) Manager.Backend().Present(*top, clip.Bounds());
+  if (!dst.Primary) dst.PixelsChanged();
+  return DD_OK;
+}
+
+THResult TDisplay::GetDC(TPlatformSurface& surface, TBitmap*& bitmap) {
+  bitmap = nullptr;
+  if (surface.Lost || FailDeviceContexts || surface.Primary) return DDERR_CANTCREATEDC;
+  surface.PixelsChanged();
+  bitmap = &surface.Pixels;
+  return DD_OK;
+}
+
+void TDisplay::WaitVerticalBlank() { Manager.Backend().WaitVerticalBlank(); }

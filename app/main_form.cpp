@@ -124,7 +124,7 @@ bool TMain::IsShortCut(int key, TShiftState shift) {
     ActionMainMenuBar1->OpenMenu(0, true);
     return true;
   }
-  TAction* action = ActionManager1->FindShortCut({key, shift & (ssShift | ssCtrl | ssAlt)});
+  TAction* action = ActionManager1->FindShortCut({key, shift});
   if (!action) return false;
   action->Execute();
   return true;

@@ -82,6 +82,7 @@ class TMain : public TForm {
   void Action1Execute(TComponent* Sender);
   void FileOpen1Accept(TComponent* Sender);
   void FileSaveAs1Accept(TComponent* Sender);
+  void NewItemClick();
 
   void DrawMap();
   void DrawCursor();
@@ -90,6 +91,9 @@ class TMain : public TForm {
   bool IsShortCut(int key, TShiftState shift) override;
 
  private:
+  // Shows `startText` in the progress label, runs `work`, and on every path
+  // ends with "Готово!" and the gauge at 0.
+  void RunWithProgress(const char* startText, const std::function<void()>& work);
   void CreateComponents();
   void CreateControls();
   void CreateMenu();

@@ -73,8 +73,11 @@ bool TApplication::ProcessMessage() {
 
 bool TApplication::IsShortCut(const TMessage& message) {
   if (message.Msg != WM_KEYDOWN && message.Msg != WM_SYSKEYDOWN) return false;
-  if (!MainForm || !message.Window || &message.Window->TopLevel() != MainForm) return false;
-  return MainForm->IsShortCut(int(message.WParam), ShiftOf(message.Keys));
+  if (!message.Window) return false;
+  // The form that holds the keyboard's target gets the key first.
+  auto* form = dynamic_cast<TForm*>(&message.Window->TopLevel());
+  if (!form || !form->AcceptsInput()) return false;
+  return form->IsShortCut(int(message.WParam), ShiftOf(message.Keys) & (ssShift | ssCtrl | ssAlt));
 }
 
 void TApplication::Idle() {

@@ -1,5 +1,6 @@
 #include "controls/button.h"
 
+#include "controls/access_text.h"
 #include "controls/theme.h"
 #include "platform/window_manager.h"
 
@@ -132,9 +133,12 @@ void TbsSkinButton::Paint(TCanvas& canvas) {
   TCanvas inside(canvas.Target(), clip, origin);
   inside.Font = Font;
   inside.Font.Color = text;
-  int x = (Width() - inside.TextWidth(CaptionText)) / 2;
   int y = (Height() - inside.TextHeight()) / 2;
-  inside.TextOut(x, y, CaptionText);
+  if (AccessLetters) {
+    DrawAccessText(inside, (Width() - AccessTextWidth(inside, CaptionText)) / 2, y, CaptionText);
+  } else {
+    inside.TextOut((Width() - inside.TextWidth(CaptionText)) / 2, y, CaptionText);
+  }
 
   if (Focused() && Enabled()) PaintFocusRect(canvas);
 }

@@ -12,6 +12,8 @@ class TbsSkinButton : public TWinControl {
 
   TFont Font;
   TNotifyEvent OnClick;
+  // "&" in the caption marks an underlined access letter.
+  bool AccessLetters = false;
 
   const std::string& Caption() const { return CaptionText; }
   // A different text is stored and drawn at once; the same text does nothing.

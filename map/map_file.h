@@ -22,10 +22,13 @@ using TRowCallback = std::function<void()>;
 // they held.
 void ReadMapFile(const std::string& fileName, TMapCells& grid, const TRowCallback& afterRow);
 
-// The map in a file, as ReadMapFile reads it into an all-water grid of its
-// own. The caller's map is untouched until the whole file has been read, so a
-// failed Open can leave the map as it was.
-TMapCells LoadMapFile(const std::string& fileName, const TRowCallback& afterRow);
+// The map in a file, read as ReadMapFile reads it into an all-water grid of
+// its own, and copied into `loaded` only once the whole file was read and
+// closed without error: after a failure `loaded` is as it was. So a failed
+// Open can keep the map. (An out-parameter rather than a result: with a
+// result, `map = LoadMapFile(...)` may be built in place in `map`, and a
+// failure half-way would leave it half-overwritten.)
+void LoadMapFile(const std::string& fileName, TMapCells& loaded, const TRowCallback& afterRow);
 
 struct TWriteOptions {
   // Only the benchmark turns it off, to weigh the wait for the disk.

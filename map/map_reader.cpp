@@ -32,8 +32,8 @@ void ReadMapFile(const std::string& fileName, TMapCells& grid, const TRowCallbac
   CheckInOut();
 }
 
-TMapCells LoadMapFile(const std::string& fileName, const TRowCallback& afterRow) {
+void LoadMapFile(const std::string& fileName, TMapCells& loaded, const TRowCallback& afterRow) {
   TMapCells scratch{};
   ReadMapFile(fileName, scratch, afterRow);
-  return scratch;
+  loaded = scratch;
 }

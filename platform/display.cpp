@@ -8,13 +8,31 @@
 namespace {
 // What a lost surface holds: anything but the picture it had.
 constexpr TPixel LostPixel = 0x00C0FFEE;
+
+inline void CopyRun(TPixel* out, const TPixel* in, int count) {
+  std::memcpy(out, in, size_t(count) * sizeof(TPixel));
+}
+
+// One row of a copy: source row `y` of `from` to destination row `out`.
+inline void CopyRow(TPixel* out, TPlatformSurface& src, const TBitmap& in, int y, const TRect& from, bool plain) {
+  if (plain) {
+    CopyRun(out, in.Row(y) + from.Left, from.Width());
+    return;
+  }
+  const TPixel* row = in.Row(y);
+  for (const TPlatformSurface::TRun& run : src.OpaqueRuns()[size_t(y)]) {
+    int left = std::max(run.Start, from.Left), right = std::min(run.Start + run.Length, from.Right);
+    if (left < right) CopyRun(out + (left - from.Left), row + left, right - left);
+  }
+}
 }  // namespace
 
 const std::vector<std::vector<TPlatformSurface::TRun>>& TPlatformSurface::OpaqueRuns() {
   if (RunsValid && RunsKey == ColorKey) return Runs;
-  Runs.assign(Height(), {});
+  Runs.assign(size_t(Height()), {});
+  AllOpaque = true;
   for (int y = 0; y < Height(); ++y) {
-    const TPixel* row = Pixels.Row(y);
+    const TPixel* row = Bitmap.Row(y);
     for (int x = 0; x < Width();) {
       if (row[x] == ColorKey) {
         ++x;
@@ -22,8 +40,9 @@ const std::vector<std::vector<TPlatformSurface::TRun>>& TPlatformSurface::Opaque
       }
       int start = x;
       while (x < Width() && row[x] != ColorKey) ++x;
-      Runs[y].push_back({start, x - start});
+      Runs[size_t(y)].push_back({start, x - start});
     }
+    AllOpaque = AllOpaque && Runs[size_t(y)].size() == 1 && Runs[size_t(y)][0].Length == Width();
   }
   RunsKey = ColorKey;
   RunsValid = true;
@@ -31,22 +50,10 @@ const std::vector<std::vector<TPlatformSurface::TRun>>& TPlatformSurface::Opaque
 }
 
 void CopyPixels(TBitmap& dst, TPoint to, TPlatformSurface& src, const TRect& from, bool keyed) {
-  int dx = to.X - from.Left;
-  if (!keyed) {
-    size_t bytes = size_t(from.Width()) * sizeof(TPixel);
-    for (int y = from.Top; y < from.Bottom; ++y)
-      std::memcpy(dst.Row(y - from.Top + to.Y) + to.X, src.Pixels.Row(y) + from.Left, bytes);
-    return;
-  }
-  const auto& runs = src.OpaqueRuns();
-  for (int y = from.Top; y < from.Bottom; ++y) {
-    TPixel* out = dst.Row(y - from.Top + to.Y);
-    const TPixel* in = src.Pixels.Row(y);
-    for (const TPlatformSurface::TRun& run : runs[y]) {
-      int left = std::max(run.Start, from.Left), right = std::min(run.Start + run.Length, from.Right);
-      if (left < right) std::memcpy(out + left + dx, in + left, size_t(right - left) * sizeof(TPixel));
-    }
-  }
+  const TBitmap& in = src.Bitmap;
+  bool plain = !keyed || src.FullyOpaque();
+  for (int y = from.Top; y < from.Bottom; ++y)
+    CopyRow(dst.Row(y - from.Top + to.Y) + to.X, src, in, y, from, plain);
 }
 
 void TDisplay::Register(const TPlatformSurfacePtr& surface) {
@@ -61,7 +68,7 @@ THResult TDisplay::CreateSurface(int width, int height, bool systemMemory, TPlat
     return systemMemory ? DDERR_OUTOFMEMORY : DDERR_OUTOFVIDEOMEMORY;
   surface = std::make_shared<TPlatformSurface>();
   surface->VideoMemory = !systemMemory;
-  surface->Pixels = TBitmap(width, height);
+  surface->Bitmap = TBitmap(width, height);
   Register(surface);
   return DD_OK;
 }
@@ -85,7 +92,7 @@ void TDisplay::LoseAllSurfaces() {
   for (const auto& weak : Surfaces)
     if (TPlatformSurfacePtr surface = weak.lock()) {
       surface->Lost = true;
-      surface->Pixels.Fill(surface->Pixels.Bounds(), LostPixel);
+      surface->Bitmap.Fill(surface->Bitmap.Bounds(), LostPixel);
       surface->PixelsChanged();
     }
 }
@@ -100,7 +107,7 @@ THResult TDisplay::Restore(TPlatformSurface& surface) {
 THResult TDisplay::ColorFill(TPlatformSurface& surface, TPixel value) {
   if (surface.Lost) return DDERR_SURFACELOST;
   if (!surface.Primary) {
-    surface.Pixels.Fill(surface.Pixels.Bounds(), value);
+    surface.Bitmap.Fill(surface.Bitmap.Bounds(), value);
     surface.PixelsChanged();
     return DD_OK;
   }
@@ -112,14 +119,21 @@ THResult TDisplay::ColorFill(TPlatformSurface& surface, TPixel value) {
   return DD_OK;
 }
 
-THResult TDisplay::BltFast(TPlatformSurface& dst, TPoint to, TPlatformSurface& src, const TRect& from, bool keyed) {
+THResult TDisplay::BltFast(TPlatformSurface& dst, TPoint to, const TPlatformSurfacePtr& src, const TRect& from,
+                           bool keyed) {
   if (dst.Primary) return DDERR_BLTFASTCANTCLIP;
-  if (dst.Lost || src.Lost) return DDERR_SURFACELOST;
+  if (dst.Lost || src->Lost) return DDERR_SURFACELOST;
   TRect target = RectOfSize(to.X, to.Y, from.Width(), from.Height());
-  if (from.IsEmpty() || target.Intersect(dst.Pixels.Bounds()) != target ||
-      from.Intersect(src.Pixels.Bounds()) != from)
+  if (from.IsEmpty() || target.Intersect(dst.Bitmap.Bounds()) != target ||
+      from.Intersect(src->Bitmap.Bounds()) != from)
     return DDERR_BLTFASTCANTCLIP;
-  CopyPixels(dst.Pixels, to, src, from, keyed);
+  if (src.get() == &dst) {
+    // Within one surface the rectangles may overlap: copy through a scratch picture.
+    TBitmap source = dst.Bitmap.Crop(from);
+    dst.Bitmap.CopyFrom(source, source.Bounds(), to);
+  } else {
+    CopyPixels(dst.Bitmap, to, *src, from, keyed);
+  }
   dst.PixelsChanged();
   return DD_OK;
 }
@@ -127,7 +141,7 @@ THResult TDisplay::BltFast(TPlatformSurface& dst, TPoint to, TPlatformSurface& s
 THResult TDisplay::Blt(TPlatformSurface& dst, const TRect& to, TPlatformSurface& src, const TRect& from, bool keyed) {
   if (dst.Lost || src.Lost) return DDERR_SURFACELOST;
   TRegion clip;
-  TBitmap* pixels = &dst.Pixels;
+  TBitmap* pixels = &dst.Bitmap;
   TPoint origin{0, 0};  // where `to`'s coordinates start in `pixels`
   TWindow* top = nullptr;
   if (dst.Primary) {
@@ -138,13 +152,13 @@ THResult TDisplay::Blt(TPlatformSurface& dst, const TRect& to, TPlatformSurface&
     origin = {-screen.X, -screen.Y};
     clip = Manager.VisibleRegion(dst.ClipWindow);
   } else {
-    clip = TRegion(dst.Pixels.Bounds());
+    clip = TRegion(dst.Bitmap.Bounds());
   }
   TRect target = to.Offset(origin.X, origin.Y);
   clip.Intersect(target);
   clip.Intersect(pixels->Bounds());
   for (const TRect& part : clip.Rects) {
-    TRect source = part.Offset(from.Left - target.Left, from.Top - target.Top).Intersect(src.Pixels.Bounds());
+    TRect source = part.Offset(from.Left - target.Left, from.Top - target.Top).Intersect(src.Bitmap.Bounds());
     if (source.IsEmpty()) continue;
     CopyPixels(*pixels, {source.Left - from.Left + target.Left, source.Top - from.Top + target.Top}, src, source,
                keyed);
@@ -158,7 +172,7 @@ THResult TDisplay::GetDC(TPlatformSurface& surface, TBitmap*& bitmap) {
   bitmap = nullptr;
   if (surface.Lost || FailDeviceContexts || surface.Primary) return DDERR_CANTCREATEDC;
   surface.PixelsChanged();
-  bitmap = &surface.Pixels;
+  bitmap = &surface.Bitmap;
   return DD_OK;
 }
 

@@ -27,11 +27,18 @@ constexpr THResult DDERR_BLTFASTCANTCLIP = int32_t(0x8876023E);
 constexpr THResult DDERR_CANTCREATEDC = int32_t(0x88760294);
 constexpr THResult DDERR_NODIRECTDRAWHW = int32_t(0x887600FF);
 
+class TDisplay;
+
 // One surface of the display.
 class TPlatformSurface {
  public:
-  int Width() const { return Pixels.Width(); }
-  int Height() const { return Pixels.Height(); }
+  int Width() const { return Bitmap.Width(); }
+  int Height() const { return Bitmap.Height(); }
+  // The pixels, for reading or writing.
+  TBitmap& Pixels() {
+    PixelsChanged();  // the caller may write
+    return Bitmap;
+  }
 
   bool Primary = false;
   bool VideoMemory = false;
@@ -39,8 +46,6 @@ class TPlatformSurface {
   TPixel ColorKey = 0;
   // Primary surfaces: the window whose visible part a copy may touch.
   TWindow* ClipWindow = nullptr;
-  // Off-screen surfaces: the pixels.
-  TBitmap Pixels;
 
   // For copies with the colour key: each row of the surface as runs of
   // pixels that are not the key, made when first needed and dropped when
@@ -50,12 +55,22 @@ class TPlatformSurface {
     int Length;
   };
   const std::vector<std::vector<TRun>>& OpaqueRuns();
-  void PixelsChanged() { RunsValid = false; }
+  // Whether no pixel has the key: then a keyed copy is a plain one.
+  bool FullyOpaque() {
+    OpaqueRuns();
+    return AllOpaque;
+  }
 
  private:
+  friend class TDisplay;
+  friend void CopyPixels(TBitmap&, TPoint, TPlatformSurface&, const TRect&, bool);
+  void PixelsChanged() { RunsValid = false; }
+
+  TBitmap Bitmap;
   std::vector<std::vector<TRun>> Runs;
   TPixel RunsKey = 0;
   bool RunsValid = false;
+  bool AllOpaque = false;
 };
 
 using TPlatformSurfacePtr = std::shared_ptr<TPlatformSurface>;
@@ -83,7 +98,7 @@ class TDisplay {
 
   THResult ColorFill(TPlatformSurface& surface, TPixel value);
   // A copy to an off-screen surface; `src` is already clipped to both.
-  THResult BltFast(TPlatformSurface& dst, TPoint to, TPlatformSurface& src, const TRect& from, bool keyed);
+  THResult BltFast(TPlatformSurface& dst, TPoint to, const TPlatformSurfacePtr& src, const TRect& from, bool keyed);
   // A copy through the destination's clipper; on a primary surface `to` is in
   // screen coordinates.
   THResult Blt(TPlatformSurface& dst, const TRect& to, TPlatformSurface& src, const TRect& from, bool keyed);

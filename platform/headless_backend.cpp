@@ -7,6 +7,7 @@ void THeadlessBackend::ShowTopLevel(TWindow& window) {
   if (window.Native) return;
   window.Native = this;  // any non-null value marks the window as shown
   if (FocusOnShow) Inject({TInputKind::FocusGained, &window});
+  if (OnShow) OnShow(window);
 }
 
 void THeadlessBackend::HideTopLevel(TWindow& window) {

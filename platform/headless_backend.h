@@ -2,6 +2,7 @@
 // A backend without a display: input comes from a script, the clock is set by
 // hand, framebuffers stay in memory, and waiting lets virtual time pass.
 #include <deque>
+#include <functional>
 #include <optional>
 
 #include "platform/backend.h"
@@ -30,6 +31,8 @@ class THeadlessBackend : public TBackend {
   void Inject(const TInputEvent& event) { Script.push_back(event); }
 
   TRect Screen{0, 0, 1920, 1080};
+  // Called when a top-level window appears, as a person would see it.
+  std::function<void(TWindow&)> OnShow;
   // When true, showing a window gives it the focus, as desktops do.
   bool FocusOnShow = true;
   uint32_t Now = 0;

@@ -6,16 +6,14 @@
 
 #include "platform/window.h"
 
-// The native file dialogs replace these two; until then every request for a
-// file name ends as if the user had cancelled it.
 std::optional<std::string> TSdlDialogs::OpenFileName(TWindow* owner, const TFileDialogSettings& settings,
                                                      const std::string& fileName) {
-  return std::nullopt;
+  return Gtk.OpenFileName(owner, settings, fileName);
 }
 
 std::optional<std::string> TSdlDialogs::SaveFileName(TWindow* owner, const TFileDialogSettings& settings,
                                                      const std::string& fileName) {
-  return std::nullopt;
+  return Gtk.SaveFileName(owner, settings, fileName);
 }
 
 namespace {
@@ -32,6 +30,10 @@ uint32_t MessageBoxFlagsOf(TMessageIcon icon) {
 
 void TSdlDialogs::MessageBox(TWindow* owner, const std::string& text, const std::string& title,
                              TMessageIcon icon) {
+  if (TGtkDialogs::Ready()) {
+    Gtk.MessageBox(owner, text, title, icon);
+    return;
+  }
   // A capture held by one of our windows would keep the mouse from the box.
   SDL_CaptureMouse(SDL_FALSE);
   SDL_MessageBoxButtonData ok{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0,

@@ -1,7 +1,9 @@
 #pragma once
-// The dialogs on a real display: message boxes through SDL. The file dialogs
-// answer "cancelled" until the native file dialogs take their place.
+// The dialogs that go with the SDL backend: GTK's file choosers and message
+// box; where GTK cannot start, SDL's own message box, so that an error still
+// shows on the screen SDL opened.
 #include "platform/dialogs.h"
+#include "platform/gtk_dialogs.h"
 
 class TSdlDialogs : public TDialogs {
  public:
@@ -10,4 +12,7 @@ class TSdlDialogs : public TDialogs {
   std::optional<std::string> SaveFileName(TWindow* owner, const TFileDialogSettings& settings,
                                           const std::string& fileName) override;
   void MessageBox(TWindow* owner, const std::string& text, const std::string& title, TMessageIcon icon) override;
+
+ private:
+  TGtkDialogs Gtk;
 };

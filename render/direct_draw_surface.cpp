@@ -29,7 +29,7 @@ void TDirectDrawSurface::Draw(int x, int y, const TRect& source, TDirectDrawSurf
   if (d.Left >= d.Right || d.Top >= d.Bottom || s.Left >= s.Right || s.Top >= s.Bottom) return;
   TDisplay& display = Device.Display;
   if (!HasClipper()) {
-    LastResult = display.BltFast(*Surface, {d.Left, d.Top}, *from.Surface, s, transparent);
+    LastResult = display.BltFast(*Surface, {d.Left, d.Top}, from.Surface, s, transparent);
     if (LastResult != DDERR_BLTFASTCANTCLIP) return;
   }
   LastResult = display.Blt(*Surface, d, *from.Surface, s, transparent);
@@ -41,14 +41,13 @@ TDirectDrawSurfaceCanvas& TDirectDrawSurface::Canvas() {
 }
 
 TPixel TDirectDrawSurface::ReadPixel(int x, int y) {
-  if (!Surface || Surface->Lost || !Surface->Pixels.Bounds().Contains({x, y})) return 0;
-  return Surface->Pixels.At(x, y);
+  if (!Surface || Surface->Lost || !Surface->Pixels().Bounds().Contains({x, y})) return 0;
+  return Surface->Pixels().At(x, y);
 }
 
 void TDirectDrawSurface::WritePixel(int x, int y, TPixel value) {
-  if (!Surface || Surface->Lost || !Surface->Pixels.Bounds().Contains({x, y})) return;
-  Surface->Pixels.Set(x, y, value);
-  Surface->PixelsChanged();
+  if (!Surface || Surface->Lost || !Surface->Pixels().Bounds().Contains({x, y})) return;
+  Surface->Pixels().Set(x, y, value);
 }
 
 TPixel TDirectDrawSurface::ColorMatch(TColor color) {
@@ -57,7 +56,7 @@ TPixel TDirectDrawSurface::ColorMatch(TColor color) {
   // it at (0, 0), read it back, and put the old pixel back.
   TPixel old = ReadPixel(0, 0);
   TBitmap* bitmap = nullptr;
-  if (Device.Display.GetDC(*Surface, bitmap) == DD_OK) TCanvas(*bitmap).SetPixel(0, 0, color);
+  if (Device.Display.GetDC(*Surface, bitmap) == DD_OK) TCanvas(Surface->Pixels()).SetPixel(0, 0, color);
   TPixel matched = ReadPixel(0, 0);
   WritePixel(0, 0, old);
   return matched;
@@ -82,8 +81,7 @@ void TDirectDrawSurface::SetSize(int w, int h) {
 void TDirectDrawSurface::LoadFromPicture(const TBitmap& picture, const TRect& part) {
   SetSize(part.Width(), part.Height());
   if (!Surface || Surface->Lost) return;
-  Surface->Pixels.CopyFrom(picture, part, {0, 0});
-  Surface->PixelsChanged();
+  Surface->Pixels().CopyFrom(picture, part, {0, 0});
 }
 
 void TDirectDrawSurface::SetColorKey(TPixel key) {
@@ -105,7 +103,7 @@ void TDirectDrawSurfaceCanvas::TakeDC() {
 
 void TDirectDrawSurfaceCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   TakeDC();
-  TCanvas canvas(*Bitmap);
+  TCanvas canvas(Surface.Platform()->Pixels());
   canvas.Pen = Pen;
   canvas.Brush = Brush;
   canvas.Rectangle(x1, y1, x2, y2);

@@ -24,6 +24,7 @@ TPictureCollectionItem& TPictureCollection::Add() {
 }
 
 void TPictureCollection::Clear() {
+  LastFound = nullptr;
   for (auto& bucket : Buckets) bucket.clear();
   ItemList.clear();
 }
@@ -48,18 +49,25 @@ const TPictureCollectionItem& TPictureCollection::Find(std::string_view name) co
 }
 
 TPictureCollectionItem* TPictureCollection::Lookup(std::string_view name) const {
+  if (LastFound && name == LastName) return LastFound;
   std::u32string folded = FoldedName(name);
   for (TPictureCollectionItem* item : Buckets[size_t(NameBucket(folded))])
-    if (item->FoldedNameValue == folded) return item;
+    if (item->FoldedNameValue == folded) {
+      LastName = name;
+      LastFound = item;
+      return item;
+    }
   return nullptr;
 }
 
 void TPictureCollection::Register(TPictureCollectionItem& item) {
+  LastFound = nullptr;
   auto& bucket = Buckets[size_t(NameBucket(item.FoldedNameValue))];
   bucket.insert(bucket.begin(), &item);
 }
 
 void TPictureCollection::Unregister(TPictureCollectionItem& item) {
+  LastFound = nullptr;
   auto& bucket = Buckets[size_t(NameBucket(item.FoldedNameValue))];
   bucket.erase(std::remove(bucket.begin(), bucket.end(), &item), bucket.end());
 }

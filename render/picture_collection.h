@@ -115,4 +115,8 @@ class TPictureCollection {
   // The lookup runs for every tile drawn, hence the index. Each bucket holds
   // its items most recently named first.
   std::array<std::vector<TPictureCollectionItem*>, 256> Buckets;
+  // The lookup runs some 800 times a frame with the same two names: the last
+  // answer is kept for the same name until any item is (re)named.
+  mutable std::string LastName;
+  mutable TPictureCollectionItem* LastFound = nullptr;
 };

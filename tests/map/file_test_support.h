@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "map/map_file.h"
+
 // The user id that a test running as root drops to, so that permission bits
 // apply to it (root passes them all).
 constexpr uid_t UnprivilegedId = 65534;
@@ -66,6 +68,13 @@ inline std::string ReadWholeFile(const std::string& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+// The map a file holds, loaded as Open loads it.
+inline TMapCells LoadedMap(const std::string& name) {
+  TMapCells grid{};
+  LoadMapFile(name, grid, {});
+  return grid;
 }
 
 inline mode_t PermissionBits(const std::string& path) {

@@ -14,7 +14,7 @@ const std::string OldBytes = "   1   2   3\r\n";
 // The code a load raises, 0 when it succeeds.
 int LoadCode(const std::string& name) {
   try {
-    LoadMapFile(name, {});
+    LoadedMap(name);
   } catch (const EInOutError& e) {
     return e.ErrorCode;
   }

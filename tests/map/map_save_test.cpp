@@ -20,7 +20,7 @@ TEST(MapSave, AReplacedFileKeepsItsPermissionBits) {
     chmod((folder / "m.vnkmap").c_str(), mode);
     WriteMapFile(folder / "m.vnkmap", Saved(), {});
     EXPECT_EQ(PermissionBits(folder / "m.vnkmap"), mode);
-    EXPECT_EQ(LoadMapFile(folder / "m.vnkmap", {}), Saved());
+    EXPECT_EQ(LoadedMap(folder / "m.vnkmap"), Saved());
   }
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"m.vnkmap"});
 }
@@ -46,9 +46,9 @@ TEST(MapSave, ALinkIsFollowedAndTheFileItNamesReplaced) {
 
   EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.vnkmap"));
   EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.vnkmap"));
-  EXPECT_EQ(LoadMapFile(folder / "maps/real.vnkmap", {}), Saved());
+  EXPECT_EQ(LoadedMap(folder / "maps/real.vnkmap"), Saved());
   EXPECT_EQ(PermissionBits(folder / "maps/real.vnkmap"), 0640u);
-  EXPECT_EQ(LoadMapFile(folder / "maps/later.vnkmap", {}), Saved());
+  EXPECT_EQ(LoadedMap(folder / "maps/later.vnkmap"), Saved());
   EXPECT_EQ(folder.Names("maps"), (std::vector<std::string>{"later.vnkmap", "real.vnkmap"}));
 }
 
@@ -57,7 +57,7 @@ TEST(MapSave, ABareNameIsSavedInTheWorkingFolder) {
   std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(folder.Path);
   WriteMapFile("bare.vnkmap", Saved(), {});
-  TMapCells back = LoadMapFile("bare.vnkmap", {});
+  TMapCells back = LoadedMap("bare.vnkmap");
   std::filesystem::current_path(before);
   EXPECT_EQ(back, Saved());
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"bare.vnkmap"});

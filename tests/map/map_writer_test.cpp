@@ -54,7 +54,7 @@ TEST(MapWriter, EveryCodeSurvivesARoundTrip) {
   EXPECT_EQ(bytes.size(), MapFileBytes);
   EXPECT_EQ(bytes.find_first_not_of(" 0123456789\r\n"), std::string::npos);
   for (size_t line = 0; line < 99; ++line) ASSERT_EQ(bytes.substr(line * LineBytes + 396, 2), "\r\n") << line;
-  EXPECT_EQ(LoadMapFile(folder / "m.vnkmap", {}), grid);
+  EXPECT_EQ(LoadedMap(folder / "m.vnkmap"), grid);
 }
 
 TEST(MapWriter, SavingOverALongerFileLeavesExactlyTheMap) {

@@ -54,3 +54,11 @@ void TAppHarness::SwitchBack() {
   Backend.Inject({TInputKind::FocusGained, &Form()});
   Settle();
 }
+
+void TAppHarness::AsHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    App().HandleException();
+  }
+}

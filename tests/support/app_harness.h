@@ -2,6 +2,7 @@
 // The whole editor on the headless backend: start-up as the program does it,
 // passes of the message loop, input at the main window's client coordinates,
 // a clock set by hand, scripted dialogs, and read-back of what shows.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,10 @@ class TAppHarness {
   void KeyUp(int key, uint32_t keys = 0);
   void SwitchAway();
   void SwitchBack();
+
+  // Runs `handler` as the message loop runs one: an exception it raises is
+  // shown in the error box.
+  void AsHandler(const std::function<void()>& handler);
 
   TPixel Pixel(int x, int y) { return Form().Framebuffer().At(x, y); }
 };

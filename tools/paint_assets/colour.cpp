@@ -21,6 +21,8 @@ TRgb Scaled(TRgb colour, double factor) { return {colour.R * factor, colour.G * 
 
 TRgb Shifted(TRgb colour, double amount) { return {colour.R + amount, colour.G + amount, colour.B + amount}; }
 
+TRgb OutlineOf(TRgb colour) { return Scaled(colour, 0.42); }
+
 TPixel ToPixel(TRgb colour) {
   int r = Channel(colour.R), g = Channel(colour.G), b = Channel(colour.B);
   if (r == 255 && g == 0 && b == 255) r = 254;

@@ -16,6 +16,10 @@ TRgb Scaled(TRgb colour, double factor);
 // Adds `amount` to every channel: a brightness shift that keeps the hue.
 TRgb Shifted(TRgb colour, double amount);
 
+// The thin dark rim drawn around a piece of `colour`, which keeps small
+// pictures readable against the sand.
+TRgb OutlineOf(TRgb colour);
+
 // Rounds and clamps. The transparent key colour (255, 0, 255) is never
 // returned: a picture painted with it would get holes on screen.
 TPixel ToPixel(TRgb colour);

@@ -68,7 +68,7 @@ int PaintObjects(TBitmap& sheet, const TBitmap& strip, int top, int cellCount) {
     int height = Label(sheet, x, rowTop, art.Codes);
     height += Paste(sheet, picture, x, rowTop + height);
     rowHeight = std::max(rowHeight, height);
-    x += picture.Width() + 2 * kGap;
+    x += picture.Width() + kGap + kGap / 2;
   }
   return rowTop + rowHeight + 2 * kGap;
 }
@@ -87,7 +87,7 @@ int PaintIcons(TBitmap& sheet, const std::vector<TIconPicture>& icons, int top) 
           double alpha = icon.Alpha[size_t(y / zoom) * icon.Colour.Width() + px / zoom] / 255.0;
           sheet.Set(x + px, top + y, ToPixel(Mix(board, FromPixel(picture.At(px, y)), alpha)));
         }
-      x += picture.Width() + 2 * kGap;
+      x += picture.Width() + kGap + kGap / 2;
       height = std::max(height, picture.Height());
     }
   return top + height + 2 * kGap;
@@ -97,7 +97,8 @@ int PaintIcons(TBitmap& sheet, const std::vector<TIconPicture>& icons, int top) 
 
 TBitmap PaintContactSheet(const TBitmap& strip, const std::vector<TIconPicture>& icons) {
   TBitmap map = Enlarged(RenderTileMap(strip, SampleIslandCodes()), kMapZoom);
-  TBitmap sheet(kSheetWidth, 2600, kPaper);
+  // Tall enough for everything; cropped to what was used.
+  TBitmap sheet(kSheetWidth, 4000, kPaper);
   int y = PaintTiles(sheet, strip, kMargin);
   y = PaintObjects(sheet, strip, y, 2);
   y = PaintObjects(sheet, strip, y, 4);

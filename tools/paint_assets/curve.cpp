@@ -18,13 +18,6 @@ TCurve::TCurve(TPointF start, TPointF control, TPointF end) {
   }
 }
 
-TPointF TCurve::At(double along) const {
-  double position = std::clamp(along, 0.0, 1.0) * kSegments;
-  int i = std::min(int(position), kSegments - 1);
-  double t = position - i;
-  return {Points[i].X + (Points[i + 1].X - Points[i].X) * t, Points[i].Y + (Points[i + 1].Y - Points[i].Y) * t};
-}
-
 TCurvePlace TCurve::Locate(TPointF p) const {
   TCurvePlace best{1e9, 0, 1};
   for (int i = 0; i < kSegments; ++i) {

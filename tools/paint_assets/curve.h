@@ -19,7 +19,6 @@ class TCurve {
   // From `start` to `end`, bent towards `control`.
   TCurve(TPointF start, TPointF control, TPointF end);
 
-  TPointF At(double along) const;
   TCurvePlace Locate(TPointF p) const;
   TBox Bounds() const;
 

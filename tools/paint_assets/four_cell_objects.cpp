@@ -6,9 +6,11 @@
 
 #include "tools/paint_assets/brush.h"
 #include "tools/paint_assets/objects.h"
+#include "tools/paint_assets/palm.h"
 #include "tools/paint_assets/pixel_noise.h"
 #include "tools/paint_assets/plant_parts.h"
 #include "tools/paint_assets/shading.h"
+#include "tools/paint_assets/stone.h"
 
 namespace {
 
@@ -71,32 +73,37 @@ void PaintLargeBushesObject(TBitmap& canvas) {
 }
 
 void PaintPalmShrubObject(TBitmap& canvas) {
-  CastShadow(canvas, {28, 40}, 18, 5, 0.4);
+  CastShadow(canvas, {28, 42}, 19, 5, 0.4);
   const TRgb green = Rgb(76, 150, 56);
-  const TPointF heart{25, 37};
-  // Fronds straight from the ground, the ones at the back painted first.
-  const int back[] = {11, 13, 10, 14, 12};
-  const int front[] = {9, 15, 8, 0, 7, 1};
+  const TPointF heart{25, 40};
+  // Fronds straight from the ground, long ones at the back reaching up into
+  // the upper cells, short ones in front.
+  struct TFrondPlace {
+    int Direction;
+    double Length;
+  };
+  const TFrondPlace back[] = {{12, 34}, {11, 31}, {13, 31}, {10, 28}, {14, 28}, {9, 24}, {15, 24}};
+  const TFrondPlace front[] = {{8, 21}, {0, 21}, {11, 23}, {13, 23}, {7, 16}, {1, 16}, {12, 20}};
   int index = 0;
-  for (int d : back)
-    PaintFrond(canvas, heart, Direction(d), 20, 3.2, Scaled(green, 0.82), 251 + index++);
-  for (int d : front)
-    PaintFrond(canvas, Add(heart, {0, 1}), Direction(d), 17, 3.0, green, 251 + index++);
+  for (TFrondPlace frond : back)
+    PaintFrond(canvas, heart, Direction(frond.Direction), frond.Length, 3.4, Scaled(green, 0.8), 251 + index++);
+  for (TFrondPlace frond : front)
+    PaintFrond(canvas, Add(heart, {0, 1}), Direction(frond.Direction), frond.Length, 3.1, green, 251 + index++);
 }
 
 void PaintYoungPalmsObject(TBitmap& canvas) {
   CastShadow(canvas, {22, 44}, 9, 2.6, 0.4);
-  CastShadow(canvas, {38, 45}, 8, 2.4, 0.4);
+  CastShadow(canvas, {35, 45}, 8, 2.4, 0.4);
   TPalm left;
-  left.Foot = {17, 44};
-  left.Top = {14, 22};
+  left.Foot = {18, 44};
+  left.Top = {16.5, 17};
   left.Bend = 2.5;
   left.FrondLength = 11;
   left.FrondWidth = 2.6;
   left.Seed = 261;
   TPalm right;
-  right.Foot = {34, 45};
-  right.Top = {36.5, 28};
+  right.Foot = {32, 45};
+  right.Top = {34, 23};
   right.Bend = -2;
   right.FootRadius = 1.5;
   right.TopRadius = 1.0;
@@ -108,19 +115,20 @@ void PaintYoungPalmsObject(TBitmap& canvas) {
   PaintPalm(canvas, right);
 }
 
+// Two tall palms from one clump, their trunks crossing as they lean apart.
 void PaintTallPalmsObject(TBitmap& canvas) {
-  CastShadow(canvas, {26, 46}, 12, 2.6, 0.4);
+  CastShadow(canvas, {27, 46}, 11, 2.6, 0.4);
   TPalm left;
-  left.Foot = {21, 46};
+  left.Foot = {28, 46};
   left.Top = {12, 9};
-  left.Bend = 5;
+  left.Bend = 3;
   left.FrondLength = 11;
   left.FrondWidth = 2.5;
   left.Seed = 271;
   TPalm right;
-  right.Foot = {27, 46.5};
+  right.Foot = {22, 46.5};
   right.Top = {38, 13};
-  right.Bend = -4;
+  right.Bend = -3;
   right.FrondLength = 10.5;
   right.FrondWidth = 2.4;
   right.Seed = 272;

@@ -60,7 +60,7 @@ int BladeRole(int x, int y) {
 TRgb WaterAt(int x, int y) {
   x = Wrap(x), y = Wrap(y);
   double swell = TileableNoise(x + 0.5, y + 0.5, kTileSize, 5, kWaterSeed) - 0.5;
-  TRgb colour = Shifted(kWater, swell * 22);
+  TRgb colour = Shifted(kWater, swell * 10);
   colour.B += swell * 8;
   colour = Shifted(colour, (HashUnit(x, y, kWaterSeed + 1) - 0.5) * 5);
   int ripple = RippleRole(x, y);

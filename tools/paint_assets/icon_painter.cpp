@@ -1,7 +1,7 @@
 #include "tools/paint_assets/icon_painter.h"
 
 #include "tools/paint_assets/brush.h"
-#include "tools/paint_assets/plant_parts.h"
+#include "tools/paint_assets/palm.h"
 #include "tools/paint_assets/shading.h"
 
 namespace {
@@ -28,8 +28,8 @@ void PaintSea(TBitmap& canvas, const TIconScale& scale) {
 }
 
 void PaintIsland(TBitmap& canvas, const TIconScale& scale) {
-  TPointF centre = scale.At(23, 34);
-  double rx = 15 * scale.Unit, ry = 7.5 * scale.Unit;
+  TPointF centre = scale.At(24, 34);
+  double rx = 16 * scale.Unit, ry = 8 * scale.Unit;
   double band = 2.6 * scale.Unit, surf = 1.1 * scale.Unit + 0.4;
   FillShape(canvas, Ellipse(centre, rx + band + surf, ry + band + surf), kShallowSea);
   FillShape(canvas, Ellipse(centre, rx + surf, ry + surf), kFoam);
@@ -39,13 +39,13 @@ void PaintIsland(TBitmap& canvas, const TIconScale& scale) {
 void PaintIconPalm(TBitmap& canvas, const TIconScale& scale, int size) {
   TPalm palm;
   palm.Foot = scale.At(26, 35);
-  palm.Top = scale.At(21, 13);
+  palm.Top = scale.At(21, 16);
   palm.Bend = 4 * scale.Unit;
   // Small icons get relatively thicker strokes so the palm still reads.
   double boldness = size < 24 ? 1.5 : 1.0;
   palm.FootRadius = 2.2 * scale.Unit * boldness;
   palm.TopRadius = 1.4 * scale.Unit * boldness;
-  palm.FrondLength = 14 * scale.Unit;
+  palm.FrondLength = 12.5 * scale.Unit;
   palm.FrondWidth = 3.4 * scale.Unit * boldness;
   palm.FrondDirections = {9, 13, 15, 11, 1, 7};
   palm.Coconuts = size >= 32;

@@ -23,25 +23,6 @@ TPointF Along(TPointF from, TPointF direction, double length);
 // Leafy mass of overlapping round clumps, lit from the upper left.
 void PaintFoliage(TBitmap& target, const std::vector<TBlob>& blobs, TRgb base, uint32_t seed);
 
-// One palm frond from `from`, reaching out along `direction` (a unit vector)
-// and drooping at the tip.
-void PaintFrond(TBitmap& target, TPointF from, TPointF direction, double length, double halfWidth, TRgb base,
-                uint32_t seed);
-
-struct TPalm {
-  TPointF Foot, Top;
-  double Bend = 0;  // sideways pull of the trunk's middle, in pixels
-  double FootRadius = 1.7, TopRadius = 1.1;
-  double FrondLength = 10, FrondWidth = 2.3;
-  std::vector<int> FrondDirections = {9, 11, 13, 15, 1, 3, 7, 5};  // back to front
-  bool Coconuts = true;
-  uint32_t Seed = 1;
-};
-
-void PaintPalmTrunk(TBitmap& target, const TPalm& palm);
-void PaintPalmCrown(TBitmap& target, const TPalm& palm);
-void PaintPalm(TBitmap& target, const TPalm& palm);
-
 // A woody stem or branch, lit on its left side.
 void PaintStem(TBitmap& target, TPointF from, TPointF control, TPointF to, double fromRadius, double toRadius,
                TRgb base);
@@ -52,7 +33,3 @@ void PaintBlossom(TBitmap& target, TPointF centre, double radius, TRgb colour, T
 
 // A flower of five round petals around a `heart` of another colour.
 void PaintFlower(TBitmap& target, TPointF centre, double radius, TRgb petals, TRgb heart);
-
-// A stone with the given outline: lit from the upper left, with facets
-// (lines from `peak` to the outline points) shaded each by its own slope.
-void PaintStone(TBitmap& target, const std::vector<TPointF>& outline, TPointF peak, TRgb base, uint32_t seed);

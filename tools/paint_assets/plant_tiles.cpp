@@ -18,15 +18,16 @@ const TRgb kYellow = Rgb(250, 218, 60);
 const TRgb kBark = Rgb(120, 84, 48);
 
 // Leaves fanning out from `foot` towards the given directions (see
-// Direction()), flattened a little so the plant looks seen from above.
+// Direction()), their height times `upright`: below 1 the plant looks seen
+// a little from above.
 void PaintLeafFan(TBitmap& canvas, TPointF foot, const std::vector<int>& directions, double length, double halfWidth,
-                  TRgb base) {
+                  TRgb base, double upright = 0.8) {
   for (size_t i = 0; i < directions.size(); ++i) {
     TPointF d = Direction(directions[i]);
     double reach = length * (0.85 + 0.15 * double(i % 3) / 2);
-    TPointF tip{foot.X + d.X * reach, foot.Y + d.Y * reach * 0.8};
+    TPointF tip{foot.X + d.X * reach, foot.Y + d.Y * reach * upright};
     TRgb shade = Scaled(base, 0.85 + 0.25 * double(i % 4) / 3);
-    FillShape(canvas, Leaf(foot, tip, halfWidth + 0.5), Scaled(base, 0.42));
+    FillShape(canvas, Leaf(foot, tip, halfWidth + 0.5), OutlineOf(base));
     FillShape(canvas, Leaf(foot, tip, halfWidth), [=](double x, double y) {
       double light = (x - foot.X) * -0.05 + (y - foot.Y) * -0.04;
       return Grainy(Scaled(shade, 1.0 + light), x, y, 61 + uint32_t(i), 6);
@@ -37,10 +38,12 @@ void PaintLeafFan(TBitmap& canvas, TPointF foot, const std::vector<int>& directi
 }  // namespace
 
 void PaintOrangeFlowerPlant(TBitmap& canvas) {
-  CastShadow(canvas, {14.5, 19.5}, 9, 3.5, 0.35);
-  PaintLeafFan(canvas, {12.5, 18}, {8, 10, 12, 14, 0, 9, 15, 11, 13}, 9.5, 2.1, kLeafGreen);
-  for (TPointF at : {TPointF{7.5, 13}, TPointF{12.5, 9}, TPointF{17.5, 12.5}, TPointF{10.5, 15.5}, TPointF{15, 16}})
-    PaintFlower(canvas, at, 2.4, kOrange, kYellow);
+  CastShadow(canvas, {14.5, 20}, 9, 3.2, 0.35);
+  PaintLeafFan(canvas, {12.5, 19.5}, {8, 9, 15, 0, 10, 14}, 9.5, 1.9, kLeafGreen);
+  // Daisy-like heads on thin stalks: the dark hearts tell flowers from fruit.
+  const TPointF heads[] = {{5.5, 11}, {10, 6.5}, {16, 5.5}, {19.5, 11.5}, {12.5, 12}};
+  for (TPointF head : heads) PaintStem(canvas, {12.5, 19}, {head.X, 16}, head, 0.45, 0.4, Rgb(70, 120, 48));
+  for (TPointF head : heads) PaintFlower(canvas, head, 2.6, kOrange, Rgb(110, 50, 16));
 }
 
 void PaintPurpleFlowerPlant(TBitmap& canvas) {
@@ -74,7 +77,7 @@ void PaintFloweringCactus(TBitmap& canvas) {
   // Arms first, so the column covers their inner ends.
   PaintStem(canvas, {11, 14}, {6.5, 14.5}, {6.5, 9}, 1.7, 1.6, cactus);
   PaintStem(canvas, {14, 16}, {18.5, 16.5}, {18.5, 11}, 1.7, 1.6, cactus);
-  FillShape(canvas, Capsule({12.5, 21}, {12.5, 6.5}, 3.8, 3.8), Scaled(cactus, 0.42));
+  FillShape(canvas, Capsule({12.5, 21}, {12.5, 6.5}, 3.8, 3.8), OutlineOf(cactus));
   FillShape(canvas, Capsule({12.5, 21}, {12.5, 6.5}, 3.3, 3.3), ribbed({12.5, 12}, 3.3));
   PaintFlower(canvas, {12.5, 4.5}, 2.5, kOrange, kYellow);
   PaintFlower(canvas, {6.5, 7.5}, 2.0, kOrange, kYellow);
@@ -101,7 +104,7 @@ void PaintLightBush(TBitmap& canvas) {
 void PaintBallBush(TBitmap& canvas) {
   CastShadow(canvas, {15, 19}, 9, 3.6, 0.4);
   TPointF centre{12.5, 12.5};
-  FillShape(canvas, Circle(centre, 8.4), Scaled(kLightGreen, 0.42));
+  FillShape(canvas, Circle(centre, 8.4), OutlineOf(kLightGreen));
   FillShape(canvas, Circle(centre, 7.9), FoliagePaint(centre, 7.9, Rgb(128, 192, 80), 101));
   // A soft glint on the lit side sells the ball shape.
   FillShape(canvas, Circle({10, 9.5}, 2.4), Rgb(206, 236, 150), 0.35);
@@ -130,8 +133,13 @@ void PaintRedFlowerBush(TBitmap& canvas) {
 }
 
 void PaintFruitPlant(TBitmap& canvas) {
-  CastShadow(canvas, {14.5, 19.5}, 9, 3.5, 0.35);
-  PaintLeafFan(canvas, {12.5, 18.5}, {8, 9, 10, 11, 12, 13, 14, 15, 0}, 10, 3.0, Rgb(62, 132, 58));
-  for (TPointF at : {TPointF{8.5, 12.5}, TPointF{12.5, 10}, TPointF{16.5, 12}, TPointF{11, 15}, TPointF{15, 15.5}})
-    PaintBlossom(canvas, at, 2.3, Rgb(242, 128, 24), Rgb(242, 128, 24));
+  CastShadow(canvas, {14.5, 20}, 10, 3.5, 0.35);
+  // Broad leaves spread wide, and a few big round fruits hanging low in
+  // the middle, each with a glint and a green stalk.
+  PaintLeafFan(canvas, {12.5, 21}, {8, 9, 10, 11, 12, 13, 14, 15, 0}, 14, 3.3, Rgb(52, 122, 50), 1.1);
+  const TRgb fruit = Rgb(246, 132, 20);
+  for (TPointF at : {TPointF{8.5, 13}, TPointF{16.5, 12.5}, TPointF{12.5, 17}}) {
+    FillShape(canvas, Capsule({at.X, at.Y - 2.5}, {12.5, 9}, 0.4, 0.4), Rgb(70, 110, 40));
+    PaintBlossom(canvas, at, 2.8, fruit, fruit);
+  }
 }

@@ -83,9 +83,3 @@ TShape Union(std::vector<TShape> parts) {
 TShape Minus(TShape shape, TShape hole) {
   return {shape.Bounds, [=](double x, double y) { return shape.Contains(x, y) && !hole.Contains(x, y); }};
 }
-
-TShape Within(TShape shape, TShape mask) {
-  TBox box{std::max(shape.Bounds.Left, mask.Bounds.Left), std::max(shape.Bounds.Top, mask.Bounds.Top),
-           std::min(shape.Bounds.Right, mask.Bounds.Right), std::min(shape.Bounds.Bottom, mask.Bounds.Bottom)};
-  return {box, [=](double x, double y) { return shape.Contains(x, y) && mask.Contains(x, y); }};
-}

@@ -29,5 +29,3 @@ TShape Polygon(std::vector<TPointF> points);
 TShape Union(std::vector<TShape> parts);
 // Points of `shape` that are not in `hole`.
 TShape Minus(TShape shape, TShape hole);
-// Points of `shape` that are also in `mask`.
-TShape Within(TShape shape, TShape mask);

@@ -5,6 +5,7 @@
 
 #include "tools/paint_assets/ground.h"
 #include "tools/paint_assets/pixel_noise.h"
+#include "tools/paint_assets/shading.h"
 #include "tools/paint_assets/tile_codes.h"
 
 namespace {

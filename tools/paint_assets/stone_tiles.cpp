@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "tools/paint_assets/brush.h"
-#include "tools/paint_assets/plant_parts.h"
+#include "tools/paint_assets/stone.h"
 #include "tools/paint_assets/shading.h"
 #include "tools/paint_assets/single_tiles.h"
 #include "tools/paint_assets/tile_codes.h"

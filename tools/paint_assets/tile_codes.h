@@ -6,6 +6,7 @@ constexpr int kTileCount = 64;
 
 constexpr int kWaterCode = 0;
 constexpr int kSandCode = 1;
-constexpr int kFirstShoreCode = 2, kLastShoreCode = 13;
+// Water and sand are shore pieces too: no sand corner, and four.
+constexpr int kLastShoreCode = 13;
 // Sand with grass: the ground under every cell of the objects of 2 and 4 cells.
 constexpr int kGrassCode = 25;

@@ -6,6 +6,7 @@
 
 #include "tools/paint_assets/brush.h"
 #include "tools/paint_assets/objects.h"
+#include "tools/paint_assets/palm.h"
 #include "tools/paint_assets/pixel_noise.h"
 #include "tools/paint_assets/plant_parts.h"
 #include "tools/paint_assets/shading.h"
@@ -50,7 +51,7 @@ void PaintTallCactusObject(TBitmap& canvas) {
   CastShadow(canvas, {16, 45.5}, 7, 2.5, 0.4);
   PaintStem(canvas, {10.5, 31}, {4.5, 31.5}, {4.5, 19}, 2.0, 1.9, cactus);
   PaintStem(canvas, {14.5, 25}, {20.5, 25.5}, {20.5, 14}, 2.0, 1.9, cactus);
-  FillShape(canvas, Capsule({12.5, 45}, {12.5, 8}, 4.3, 4.3), Scaled(cactus, 0.42));
+  FillShape(canvas, Capsule({12.5, 45}, {12.5, 8}, 4.3, 4.3), OutlineOf(cactus));
   FillShape(canvas, Capsule({12.5, 45}, {12.5, 8}, 3.8, 3.8), [=](double x, double y) {
     double across = (x - 12.5) / 3.8;
     TRgb colour = Scaled(cactus, LightFactor(across * 0.9, 0));
@@ -80,19 +81,21 @@ void PaintAgaveObject(TBitmap& canvas) {
     PaintFoliage(canvas, {{to, 2.0}, {Add(to, {-side * 1.4, 0.8}), 1.4}}, kYellow, 181 + i);
   }
   PaintFoliage(canvas, {{{12, 3}, 1.8}}, kYellow, 185);
-  // Thick pointed leaves, back ones first.
-  const int directions[] = {9, 15, 10, 14, 11, 13, 8, 0, 12};
+  // Thick pointed leaves, the low side ones at the back; alternate leaves
+  // a shade apart so each can be told from its neighbours.
+  const int directions[] = {8, 0, 9, 15, 10, 14, 11, 13, 12};
+  const double lengths[] = {12, 12, 13.5, 13.5, 14, 14, 13, 13, 11};
+  const TPointF foot{12.5, 44.5};
   for (int i = 0; i < 9; ++i) {
     TPointF d = Direction(directions[i]);
-    TPointF foot{12.5, 43};
-    double length = directions[i] == 12 ? 10 : 11.5;
-    TPointF tip{foot.X + d.X * length, foot.Y + d.Y * length * 0.85};
-    TRgb shade = Scaled(agave, 0.8 + 0.05 * i);
-    FillShape(canvas, Leaf(foot, tip, 2.8), Scaled(agave, 0.42));
-    FillShape(canvas, Leaf(foot, tip, 2.3), [=](double x, double y) {
-      // A pale stripe down the middle of each leaf.
-      double across = std::fabs((x - foot.X) * d.Y - (y - foot.Y) * d.X);
-      TRgb colour = across < 0.55 ? Mix(shade, Rgb(200, 214, 160), 0.5) : shade;
+    TPointF tip{foot.X + d.X * lengths[i], foot.Y + d.Y * lengths[i] * 0.95};
+    TRgb shade = Scaled(agave, (i % 2 == 0 ? 0.82 : 1.0) + 0.03 * i);
+    FillShape(canvas, Leaf(foot, tip, 3.3), Scaled(agave, 0.4));
+    FillShape(canvas, Leaf(foot, tip, 2.7), [=](double x, double y) {
+      // A pale stripe down the middle of each leaf, lit on its upper side.
+      double across = (x - foot.X) * d.Y - (y - foot.Y) * d.X;
+      TRgb colour = std::fabs(across) < 0.6 ? Mix(shade, Rgb(206, 220, 168), 0.55) : shade;
+      if (across * d.X > 0.6) colour = Scaled(colour, 0.86);
       return Grainy(colour, x, y, 189, 5);
     });
   }

@@ -7,3 +7,14 @@
 struct EUsage {};
 
 int ShotCommand(const std::vector<std::string>& args);
+// Map files, loaded as Open loads them and saved as Save saves them; a
+// failure prints the editor's error box text on stderr and exits with 1.
+int CheckCommand(const std::vector<std::string>& args);
+int DumpCommand(const std::vector<std::string>& args);
+int CopyCommand(const std::vector<std::string>& args);
+// One frame of the map view of a file (or --new) at --scroll X,Y, as a picture.
+int RenderCommand(const std::vector<std::string>& args);
+
+class Exception;
+// Prints the text the editor's error box would show for `e`; returns 1.
+int ReportMapFailure(const Exception& e);

@@ -7,7 +7,12 @@
 #include "tools/vnkmap/commands.h"
 
 namespace {
-constexpr const char* Usage = "usage: vnkmap shot OUT.png|OUT.bmp\n";
+constexpr const char* Usage =
+    "usage: vnkmap shot OUT.png|OUT.bmp\n"
+    "       vnkmap check FILE\n"
+    "       vnkmap dump FILE\n"
+    "       vnkmap copy IN OUT\n"
+    "       vnkmap render FILE|--new OUT.png|OUT.bmp [--scroll X,Y]\n";
 }
 
 int main(int argc, char** argv) {
@@ -19,6 +24,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 2, argv + argc);
   try {
     if (command == "shot") return ShotCommand(args);
+    if (command == "check") return CheckCommand(args);
+    if (command == "dump") return DumpCommand(args);
+    if (command == "copy") return CopyCommand(args);
+    if (command == "render") return RenderCommand(args);
   } catch (const EUsage&) {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vnkmap: %s\n", e.what());

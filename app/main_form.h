@@ -14,6 +14,7 @@
 #include "controls/status_bar.h"
 #include "controls/std_label.h"
 #include "controls/timer.h"
+#include "edit/random.h"
 #include "map/map_grid.h"
 #include "render/dx_draw.h"
 #include "render/dx_timer.h"
@@ -62,6 +63,8 @@ class TMain : public TForm {
   int CurrentGround = 0;
   int TileW = 0;
   int TileH = 0;
+  // The generator's state: the same sequence on every run.
+  TRandom Random;
 
   uint8_t GetCell(int x, int y) const { return ::GetCell(Map, x, y); }
   void SetCell(int x, int y, int code) { ::SetCell(Map, x, y, code); }

@@ -14,6 +14,8 @@ int DumpCommand(const std::vector<std::string>& args);
 int CopyCommand(const std::vector<std::string>& args);
 // One frame of the map view of a file (or --new) at --scroll X,Y, as a picture.
 int RenderCommand(const std::vector<std::string>& args);
+// The landscape generator run N times on a file (or --new), saved to OUT.
+int GenerateCommand(const std::vector<std::string>& args);
 
 class Exception;
 // Prints the text the editor's error box would show for `e`; returns 1.

@@ -12,7 +12,8 @@ constexpr const char* Usage =
     "       vnkmap check FILE\n"
     "       vnkmap dump FILE\n"
     "       vnkmap copy IN OUT\n"
-    "       vnkmap render FILE|--new OUT.png|OUT.bmp [--scroll X,Y]\n";
+    "       vnkmap render FILE|--new OUT.png|OUT.bmp [--scroll X,Y]\n"
+    "       vnkmap generate IN|--new OUT [--times N]\n";
 }
 
 int main(int argc, char** argv) {
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     if (command == "dump") return DumpCommand(args);
     if (command == "copy") return CopyCommand(args);
     if (command == "render") return RenderCommand(args);
+    if (command == "generate") return GenerateCommand(args);
   } catch (const EUsage&) {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vnkmap: %s\n", e.what());

@@ -25,6 +25,20 @@ inline void CopyRow(TPixel* out, TPlatformSurface& src, const TBitmap& in, int y
     if (left < right) CopyRun(out + (left - from.Left), row + left, right - left);
   }
 }
+// Copies only the rows that differ and answers where they lie: a view that
+// is redrawn unchanged on every frame then costs the screen nothing.
+TRect CopyChangedRows(TBitmap& dst, TPoint to, const TBitmap& src, const TRect& from) {
+  TRect changed;
+  size_t bytes = size_t(from.Width()) * sizeof(TPixel);
+  for (int y = from.Top; y < from.Bottom; ++y) {
+    TPixel* out = dst.Row(y - from.Top + to.Y) + to.X;
+    const TPixel* in = src.Row(y) + from.Left;
+    if (std::memcmp(out, in, bytes) == 0) continue;
+    std::memcpy(out, in, bytes);
+    changed = changed.Union(RectOfSize(to.X, y - from.Top + to.Y, from.Width(), 1));
+  }
+  return changed;
+}
 }  // namespace
 
 const std::vector<std::vector<TPlatformSurface::TRun>>& TPlatformSurface::OpaqueRuns() {
@@ -157,13 +171,19 @@ THResult TDisplay::Blt(TPlatformSurface& dst, const TRect& to, TPlatformSurface&
   TRect target = to.Offset(origin.X, origin.Y);
   clip.Intersect(target);
   clip.Intersect(pixels->Bounds());
+  TRect changed;
   for (const TRect& part : clip.Rects) {
     TRect source = part.Offset(from.Left - target.Left, from.Top - target.Top).Intersect(src.Bitmap.Bounds());
     if (source.IsEmpty()) continue;
-    CopyPixels(*pixels, {source.Left - from.Left + target.Left, source.Top - from.Top + target.Top}, src, source,
-               keyed);
+    TPoint at{source.Left - from.Left + target.Left, source.Top - from.Top + target.Top};
+    if (top && !keyed) {
+      changed = changed.Union(CopyChangedRows(*pixels, at, src.Bitmap, source));
+    } else {
+      CopyPixels(*pixels, at, src, source, keyed);
+      changed = changed.Union(RectOfSize(at.X, at.Y, source.Width(), source.Height()));
+    }
   }
-  if (top && top->Native && !clip.IsEmpty()) Manager.Backend().Present(*top, clip.Bounds());
+  if (top && top->Native && !changed.IsEmpty()) Manager.Backend().Present(*top, changed);
   if (!dst.Primary) dst.PixelsChanged();
   return DD_OK;
 }

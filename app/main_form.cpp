@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/image_io.h"
+#include "render/embedded_assets.h"
 #include "render/stored_images.h"
 
 TMain* Main = nullptr;
@@ -31,6 +33,8 @@ std::unique_ptr<TMain> CreateMainWindow(TApplication& application) {
 
 TMain::TMain(TApplication& application) : TForm(application, "Main", ClientWidth, ClientHeight) {
   SetCaption(MainCaption);
+  std::span<const uint8_t> icon = EmbeddedAsset("icon_48.png");
+  Icon = DecodePngArgb(std::vector<uint8_t>(icon.begin(), icon.end()));
   CreateComponents();
   CreateControls();
   CreateMenu();

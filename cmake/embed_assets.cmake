@@ -1,11 +1,11 @@
-# Turns every *.bmp of ASSET_DIR into a byte array of a generated C++ source
+# Turns every *.bmp and *.png of ASSET_DIR into a byte array of a generated C++ source
 # at OUTPUT, with EmbeddedAsset() (render/embedded_assets.h) to find them by
 # file name. Run as: cmake -DASSET_DIR=<dir> -DOUTPUT=<file.cpp> -P embed_assets.cmake
 if(NOT ASSET_DIR OR NOT OUTPUT)
   message(FATAL_ERROR "embed_assets.cmake needs ASSET_DIR and OUTPUT")
 endif()
 
-file(GLOB assets RELATIVE ${ASSET_DIR} ${ASSET_DIR}/*.bmp)
+file(GLOB assets RELATIVE ${ASSET_DIR} ${ASSET_DIR}/*.bmp ${ASSET_DIR}/*.png)
 list(SORT assets)
 
 # 16 bytes to a line keeps the generated file readable in a diff or a debugger.

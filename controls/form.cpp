@@ -18,6 +18,7 @@ void TForm::Show() {
     SetBounds(RectOfSize(left, top, Width(), Height()));
   }
   SetVisible(true);
+  if (Native && Icon.Width() > 0) Manager().Backend().SetIcon(*this, Icon);
 }
 
 void TForm::Close() {

@@ -18,6 +18,8 @@ class TForm : public TWinControl {
 
   TApplication& App;
   TFont Font;
+  // The window's picture on the desktop, 0xAARRGGBB; none when empty.
+  TBitmap Icon;
   TNotifyEvent OnCreate;
   TNotifyEvent OnPaint;
   // Closing the main form ends the program; other forms just hide.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/types.h"
 
 class TWindow;
@@ -53,6 +54,8 @@ class TBackend {
   virtual void HideTopLevel(TWindow& window) = 0;
   virtual void SetCaption(TWindow& window) = 0;
   virtual void SetEnabled(TWindow& window, bool enabled) {}
+  // The picture the desktop shows for the window; `argb` is 0xAARRGGBB.
+  virtual void SetIcon(TWindow& window, const TBitmap& argb) {}
   // The framebuffer of `window` changed inside `rect` (client coordinates).
   virtual void Present(TWindow& window, const TRect& rect) = 0;
   virtual void WaitVerticalBlank() = 0;

@@ -156,7 +156,8 @@ std::vector<uint8_t> EncodePng(const TBitmap& bitmap) {
   return output;
 }
 
-TBitmap DecodePng(const std::vector<uint8_t>& data) {
+namespace {
+TBitmap DecodePngPixels(const std::vector<uint8_t>& data, bool keepAlpha) {
   static_assert(std::endian::native == std::endian::little, "PNG rows are read straight into TPixel memory");
   if (data.size() < 8 || png_sig_cmp(data.data(), 0, 8) != 0) throw EImageError("not a PNG picture");
   TPngJob job(true);
@@ -172,9 +173,15 @@ TBitmap DecodePng(const std::vector<uint8_t>& data) {
   job.Result = TBitmap(int(width), int(height));
   for (uint32_t y = 0; y < height; ++y) job.Rows.push_back(reinterpret_cast<png_bytep>(job.Result.Row(int(y))));
   if (!ReadPngPixels(job)) FailPng(job, "cannot decode PNG");
-  for (TPixel& pixel : job.Result.Pixels) pixel &= 0xFFFFFF;
+  if (!keepAlpha)
+    for (TPixel& pixel : job.Result.Pixels) pixel &= 0xFFFFFF;
   return std::move(job.Result);
 }
+}  // namespace
+
+TBitmap DecodePng(const std::vector<uint8_t>& data) { return DecodePngPixels(data, false); }
+
+TBitmap DecodePngArgb(const std::vector<uint8_t>& data) { return DecodePngPixels(data, true); }
 
 // Resolution fields are left 0 ("not stated"): the pictures are screen
 // pixels, and readers treat 0 as their own default.

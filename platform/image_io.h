@@ -15,6 +15,8 @@ class EImageError : public std::runtime_error {
 
 std::vector<uint8_t> EncodePng(const TBitmap& bitmap);
 TBitmap DecodePng(const std::vector<uint8_t>& data);
+// The same with the alpha channel kept in the top byte: 0xAARRGGBB.
+TBitmap DecodePngArgb(const std::vector<uint8_t>& data);
 // Uncompressed 24 bits per pixel, 40-byte header, bottom-up rows padded to 4 bytes.
 std::vector<uint8_t> EncodeBmp24(const TBitmap& bitmap);
 // Reads uncompressed 24- and 32-bit BMP; anything else raises EImageError.

@@ -425,3 +425,13 @@ void TSdlBackend::TrackMove(TNative& native, int x, int y) {
   if (window.Bounds().Left == x && window.Bounds().Top == y) return;
   window.SetBounds(RectOfSize(x, y, window.Width(), window.Height()));
 }
+
+void TSdlBackend::SetIcon(TWindow& window, const TBitmap& argb) {
+  TNative* native = NativeOf(window);
+  if (!native || argb.Width() == 0) return;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<TPixel*>(argb.Row(0)), argb.Width(), argb.Height(),
+                                                         32, argb.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
+  if (!icon) return;
+  SDL_SetWindowIcon(native->Handle, icon);
+  SDL_FreeSurface(icon);
+}

@@ -35,6 +35,7 @@ class TSdlBackend : public TBackend {
   void ShowTopLevel(TWindow& window) override;
   void HideTopLevel(TWindow& window) override;
   void SetCaption(TWindow& window) override;
+  void SetIcon(TWindow& window, const TBitmap& argb) override;
   void Present(TWindow& window, const TRect& rect) override;
   void WaitVerticalBlank() override;
   TRect ScreenRect() override;

@@ -24,8 +24,8 @@ foreach(asset IN LISTS assets)
   string(REGEX REPLACE "(${line_of_bytes})" "\\1\n    " bytes "${bytes}")
   string(REPLACE ", \n" ",\n" bytes "${bytes}")
   string(REGEX REPLACE "[ \n]+$" "" bytes "${bytes}")
-  string(APPEND arrays "// ${asset}\nconst uint8_t kAsset${index}[] = {\n    ${bytes}\n};\n\n")
-  string(APPEND entries "    {\"${asset}\", kAsset${index}, sizeof kAsset${index}},\n")
+  string(APPEND arrays "// ${asset}\nconst uint8_t Asset${index}[] = {\n    ${bytes}\n};\n\n")
+  string(APPEND entries "    {\"${asset}\", Asset${index}, sizeof Asset${index}},\n")
   math(EXPR index "${index} + 1")
 endforeach()
 
@@ -42,14 +42,14 @@ ${arrays}struct TEmbeddedAsset {
   size_t Size;
 };
 
-const TEmbeddedAsset kAssets[] = {
+const TEmbeddedAsset Assets[] = {
 ${entries}    {\"\", nullptr, 0},
 };
 
 }  // namespace
 
 std::span<const uint8_t> EmbeddedAsset(std::string_view fileName) {
-  for (const TEmbeddedAsset& asset : kAssets)
+  for (const TEmbeddedAsset& asset : Assets)
     if (asset.Data && asset.FileName == fileName) return {asset.Data, asset.Size};
   return {};
 }

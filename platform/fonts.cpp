@@ -21,11 +21,11 @@ namespace {
 
 // Always present on the machines we run on (fonts-dejavu-core); used when
 // fontconfig has nothing or hands us a file FreeType cannot scale.
-constexpr const char* kFallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* FallbackFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 // A layout file may carry any integer; beyond this a glyph bitmap is larger
 // than any window and the glyph cache would only eat memory.
-constexpr int kMaxPixelHeight = 1000;
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr int MaxPixelHeight = 1000;
+constexpr char32_t Replacement = 0xFFFD;
 
 struct TFaceChoice {
   std::string File;
@@ -78,13 +78,13 @@ char32_t NextCodePoint(std::string_view text, size_t& pos) {
   int length = SequenceLength(lead);
   if (length == 1) return ++pos, lead;
   ++pos;
-  if (length == 0) return kReplacement;
+  if (length == 0) return Replacement;
   char32_t cp = lead & (0x7F >> length);
   for (int i = 1; i < length; ++i, ++pos) {
-    if (pos >= text.size()) return kReplacement;
+    if (pos >= text.size()) return Replacement;
     auto next = uint8_t(text[pos]);
     bool valid = i == 1 ? ValidSecond(lead, next) : (next & 0xC0) == 0x80;
-    if (!valid) return kReplacement;
+    if (!valid) return Replacement;
     cp = (cp << 6) | (next & 0x3F);
   }
   return cp;
@@ -105,7 +105,7 @@ std::pair<double, double> CellExtent(FT_Face face) {
 
 int ClampHeight(int height) {
   if (height == 0) height = TFont().Height;
-  return std::clamp(height, -kMaxPixelHeight, kMaxPixelHeight);
+  return std::clamp(height, -MaxPixelHeight, MaxPixelHeight);
 }
 
 }  // namespace
@@ -168,10 +168,10 @@ const TFaceChoice& TFontEngine::TImpl::Choose(const std::string& family, bool bo
   if (!fresh) return it->second;
   TFaceChoice choice = AskFontconfig(family, bold);
   if (choice.File.empty() || !FaceFor(choice.File, choice.Index)) {
-    choice = {kFallbackFile, 0, bold};
+    choice = {FallbackFile, 0, bold};
     if (!FaceFor(choice.File, 0)) {
       Choices.erase(it);
-      throw EFontError("no usable font for \"" + family + "\", not even " + kFallbackFile);
+      throw EFontError("no usable font for \"" + family + "\", not even " + FallbackFile);
     }
   }
   return it->second = choice;

@@ -40,7 +40,7 @@ struct TPngJob {
 
 // Larger pictures than this are refused instead of trying to allocate them;
 // a 16384 x 8192 screenshot still fits.
-constexpr uint64_t kMaxPngPixels = uint64_t(1) << 27;
+constexpr uint64_t MaxPngPixels = uint64_t(1) << 27;
 
 void OnPngError(png_structp png, png_const_charp message) {
   auto* job = static_cast<TPngJob*>(png_get_error_ptr(png));
@@ -125,17 +125,17 @@ uint32_t Le32(const uint8_t* p) { return Le16(p) | Le16(p + 2) << 16; }
 void PutLe16(uint8_t* p, uint32_t v) { p[0] = uint8_t(v), p[1] = uint8_t(v >> 8); }
 void PutLe32(uint8_t* p, uint32_t v) { PutLe16(p, v), PutLe16(p + 2, v >> 16); }
 
-constexpr size_t kBmpFileHeader = 14;
-constexpr size_t kBmpInfoHeader = 40;
-constexpr uint32_t kBiRgb = 0, kBiBitfields = 3;
+constexpr size_t BmpFileHeader = 14;
+constexpr size_t BmpInfoHeader = 40;
+constexpr uint32_t BiRgb = 0, BiBitfields = 3;
 
 uint64_t BmpStride(uint64_t width, unsigned bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
 
 // A 32-bit picture may state its layout as bit masks; only the layout that
 // equals plain BI_RGB (blue in the low byte) is taken.
 bool StandardMasks(const uint8_t* data, size_t size, uint32_t headerSize) {
-  size_t masks = kBmpFileHeader + kBmpInfoHeader;
-  if (masks + 12 > size || (headerSize == kBmpInfoHeader && masks + 12 > Le32(data + 10))) return false;
+  size_t masks = BmpFileHeader + BmpInfoHeader;
+  if (masks + 12 > size || (headerSize == BmpInfoHeader && masks + 12 > Le32(data + 10))) return false;
   return Le32(data + masks) == 0xFF0000 && Le32(data + masks + 4) == 0xFF00 && Le32(data + masks + 8) == 0xFF;
 }
 
@@ -167,7 +167,7 @@ TBitmap DecodePngPixels(const std::vector<uint8_t>& data, bool keepAlpha) {
   if (job.Png) job.Info = png_create_info_struct(job.Png);
   if (!job.Info || !ReadPngHeader(job)) FailPng(job, "cannot decode PNG");
   uint32_t width = png_get_image_width(job.Png, job.Info), height = png_get_image_height(job.Png, job.Info);
-  if (uint64_t(width) * height > kMaxPngPixels) throw EImageError("PNG picture too large");
+  if (uint64_t(width) * height > MaxPngPixels) throw EImageError("PNG picture too large");
   if (png_get_rowbytes(job.Png, job.Info) != size_t(width) * sizeof(TPixel))
     throw EImageError("PNG picture of an unexpected layout");
   job.Result = TBitmap(int(width), int(height));
@@ -189,19 +189,19 @@ std::vector<uint8_t> EncodeBmp24(const TBitmap& bitmap) {
   if (bitmap.Width() <= 0 || bitmap.Height() <= 0) throw EImageError("cannot write an empty picture as BMP");
   uint64_t stride = BmpStride(uint64_t(bitmap.Width()), 24);
   uint64_t imageSize = stride * uint64_t(bitmap.Height());
-  size_t offset = kBmpFileHeader + kBmpInfoHeader;
+  size_t offset = BmpFileHeader + BmpInfoHeader;
   if (offset + imageSize > UINT32_MAX) throw EImageError("picture too large for BMP");
   std::vector<uint8_t> out(offset + imageSize, 0);
   uint8_t* h = out.data();
   h[0] = 'B', h[1] = 'M';
   PutLe32(h + 2, uint32_t(out.size()));
   PutLe32(h + 10, uint32_t(offset));
-  PutLe32(h + 14, uint32_t(kBmpInfoHeader));
+  PutLe32(h + 14, uint32_t(BmpInfoHeader));
   PutLe32(h + 18, uint32_t(bitmap.Width()));
   PutLe32(h + 22, uint32_t(bitmap.Height()));  // positive: rows bottom-up
   PutLe16(h + 26, 1);                          // planes
   PutLe16(h + 28, 24);
-  PutLe32(h + 30, kBiRgb);
+  PutLe32(h + 30, BiRgb);
   PutLe32(h + 34, uint32_t(imageSize));
   for (int y = 0; y < bitmap.Height(); ++y) {
     uint8_t* line = h + offset + size_t(bitmap.Height() - 1 - y) * stride;
@@ -213,25 +213,25 @@ std::vector<uint8_t> EncodeBmp24(const TBitmap& bitmap) {
 }
 
 TBitmap DecodeBmp(const uint8_t* data, size_t size) {
-  if (!data || size < kBmpFileHeader + kBmpInfoHeader) throw EImageError("BMP data too short");
+  if (!data || size < BmpFileHeader + BmpInfoHeader) throw EImageError("BMP data too short");
   if (data[0] != 'B' || data[1] != 'M') throw EImageError("not a BMP picture");
   uint32_t pixelOffset = Le32(data + 10), headerSize = Le32(data + 14);
   // 40 is BITMAPINFOHEADER; the later versions only append fields to it.
-  if (headerSize < kBmpInfoHeader || headerSize > size - kBmpFileHeader)
+  if (headerSize < BmpInfoHeader || headerSize > size - BmpFileHeader)
     throw EImageError("unsupported BMP header size " + std::to_string(headerSize));
   int64_t width = int32_t(Le32(data + 18)), height = int32_t(Le32(data + 22));
   unsigned bits = Le16(data + 28);
   uint32_t compression = Le32(data + 30);
   if (bits != 24 && bits != 32) throw EImageError("unsupported BMP depth of " + std::to_string(bits) + " bits");
-  bool plain = compression == kBiRgb ||
-               (compression == kBiBitfields && bits == 32 && StandardMasks(data, size, headerSize));
+  bool plain = compression == BiRgb ||
+               (compression == BiBitfields && bits == 32 && StandardMasks(data, size, headerSize));
   if (!plain) throw EImageError("compressed BMP pictures are not supported");
   bool topDown = height < 0;
   height = topDown ? -height : height;
   if (width <= 0 || height == 0 || width > INT32_MAX || height > INT32_MAX)
     throw EImageError("BMP picture has no pixels or impossible dimensions");
   uint64_t stride = BmpStride(uint64_t(width), bits), rowBytes = uint64_t(width) * (bits / 8);
-  if (pixelOffset < kBmpFileHeader + headerSize || pixelOffset > size)
+  if (pixelOffset < BmpFileHeader + headerSize || pixelOffset > size)
     throw EImageError("BMP pixel data lies outside the file");
   // The last row's padding may be missing; everything else must be there.
   // Divided rather than multiplied: the product of two hostile 32-bit

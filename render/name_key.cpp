@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr char32_t kMalformedByte = 0xDC00;
+constexpr char32_t MalformedByte = 0xDC00;
 
 char32_t LowerCase(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + (U'a' - U'A');
@@ -32,15 +32,15 @@ char32_t DecodeNext(std::string_view text, size_t& at) {
       valid = IsContinuation(next);
       value = value << 6 | (next & 0x3F);
     }
-    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    valid = valid && value >= kSmallest[extra] && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+    static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+    valid = valid && value >= Smallest[extra] && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
     if (valid) {
       at += size_t(extra) + 1;
       return value;
     }
   }
   ++at;
-  return kMalformedByte + lead;
+  return MalformedByte + lead;
 }
 
 }  // namespace

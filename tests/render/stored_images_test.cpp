@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr TPixel kKey = PixelOf(clFuchsia);
-constexpr TPixel kWhite = PixelOf(clWhite);
+constexpr TPixel Key = PixelOf(clFuchsia);
+constexpr TPixel White = PixelOf(clWhite);
 
 TEST(StoredImagesTest, TilePatternSizeIsReadableAtOnce) {
   TDXImageList list;
@@ -46,7 +46,8 @@ TEST_P(StoredItemTest, HasTheLayoutsProperties) {
 
 INSTANTIATE_TEST_SUITE_P(Items, StoredItemTest,
                          testing::Values(TStoredCase{0, "25\u0445" "25", 25, 1600, 25},
-                                         TStoredCase{1, "350\u0445" "350", 350, 350, 350}));
+                                         TStoredCase{1, "350\u0445" "350", 350, 350, 350}),
+                         [](const testing::TestParamInfo<TStoredCase>& info) { return "Item" + std::to_string(info.param.Index); });
 
 TEST(StoredImagesTest, TileStripHasNoKeyColour) {
   TDXImageList list;
@@ -55,7 +56,7 @@ TEST(StoredImagesTest, TileStripHasNoKeyColour) {
   ASSERT_EQ(strip.Width(), 1600);
   ASSERT_EQ(strip.Height(), 25);
   for (int y = 0; y < strip.Height(); ++y)
-    for (int x = 0; x < strip.Width(); ++x) ASSERT_NE(strip.At(x, y), kKey) << "at " << x << "," << y;
+    for (int x = 0; x < strip.Width(); ++x) ASSERT_NE(strip.At(x, y), Key) << "at " << x << "," << y;
 }
 
 TBitmap LoadedStrip() {
@@ -98,7 +99,7 @@ struct TShoreCase {
   const char* Corners;
 };
 
-const TShoreCase kShoreCases[] = {
+const TShoreCase ShoreCases[] = {
     {0, "../.."}, {1, "##/##"},  {2, ".#/.."},  {3, "##/.#"},  {4, "#./.."},  {5, "../.#"},  {6, "#./##"},
     {7, ".#/##"}, {8, "##/#."},  {9, "#./#."},  {10, ".#/.#"}, {11, "##/.."}, {12, "../##"}, {13, "../#."},
 };
@@ -147,7 +148,8 @@ TEST_P(ShoreTileTest, EdgesAreSandWhereTheCornersSaySo) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, ShoreTileTest, testing::ValuesIn(kShoreCases));
+INSTANTIATE_TEST_SUITE_P(Codes, ShoreTileTest, testing::ValuesIn(ShoreCases),
+                         [](const testing::TestParamInfo<TShoreCase>& info) { return "Code" + std::to_string(info.param.Code); });
 
 // Any two pieces whose touching corners agree join: the last column (row)
 // of one and the first of the other have sand and water in the same rows
@@ -155,8 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, ShoreTileTest, testing::ValuesIn(kShoreCases));
 TEST(StoredImagesTest, ShorePiecesWithMatchingCornersJoinWithoutASeam) {
   TBitmap strip = LoadedStrip();
   int pairs = 0;
-  for (const TShoreCase& a : kShoreCases)
-    for (const TShoreCase& b : kShoreCases) {
+  for (const TShoreCase& a : ShoreCases)
+    for (const TShoreCase& b : ShoreCases) {
       bool sideBySide = CornerIsSand(a, true, false) == CornerIsSand(b, false, false) &&
                         CornerIsSand(a, true, true) == CornerIsSand(b, false, true);
       bool aboveBelow = CornerIsSand(a, false, true) == CornerIsSand(b, false, false) &&
@@ -197,7 +199,7 @@ struct TObjectCase {
   std::vector<int> Codes;
 };
 
-const std::vector<TObjectCase> kObjects = {
+const std::vector<TObjectCase> Objects = {
     {1, {29, 28}},         {1, {31, 30}},         {1, {33, 32}},         {1, {39, 38}},
     {2, {34, 35}},         {2, {36, 37}},         {2, {42, 43, 40, 41}}, {2, {46, 47, 44, 45}},
     {2, {50, 51, 48, 49}}, {2, {54, 55, 52, 53}}, {2, {58, 59, 56, 57}}, {2, {62, 63, 60, 61}},
@@ -223,7 +225,7 @@ TEST(StoredImagesTest, PicturesStandOnSandAndObjectsOnGrassySand) {
       for (int y : {0, 24})
         EXPECT_EQ(TilePixel(strip, code, x, y), TilePixel(strip, 1, x, y)) << code << " at " << x << "," << y;
   }
-  for (const TObjectCase& object : kObjects) {
+  for (const TObjectCase& object : Objects) {
     TBitmap whole = Assemble(strip, object);
     for (int x : {0, whole.Width() - 1})
       for (int y : {0, whole.Height() - 1})
@@ -257,7 +259,7 @@ int Unmatched(const std::vector<bool>& side, const std::vector<bool>& other) {
 // cut between cells, and what leaves one cell goes on in the next.
 TEST(StoredImagesTest, ObjectCellsJoinIntoOnePicture) {
   TBitmap strip = LoadedStrip();
-  for (const TObjectCase& object : kObjects) {
+  for (const TObjectCase& object : Objects) {
     TBitmap whole = Assemble(strip, object);
     for (bool vertical : {true, false}) {
       if ((vertical ? whole.Width() : whole.Height()) == 25) continue;
@@ -280,7 +282,7 @@ TEST(StoredImagesTest, SectorFrameIsAWhiteBorderAroundTheKeyColour) {
   for (int y = 0; y < 350; ++y)
     for (int x = 0; x < 350; ++x) {
       bool border = x == 0 || y == 0 || x == 349 || y == 349;
-      ASSERT_EQ(frame.At(x, y), border ? kWhite : kKey) << "at " << x << "," << y;
+      ASSERT_EQ(frame.At(x, y), border ? White : Key) << "at " << x << "," << y;
     }
 }
 

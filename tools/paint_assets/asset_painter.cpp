@@ -11,15 +11,15 @@
 
 namespace {
 
-constexpr int kFrameSize = 350;
-constexpr TPixel kKeyColour = PixelOf(clFuchsia);
+constexpr int FrameSize = 350;
+constexpr TPixel KeyColour = PixelOf(clFuchsia);
 
 void PaintSingleTiles(TBitmap& strip) {
-  for (int code = kFirstSingleCode; code <= kLastSingleCode; ++code) {
-    TBitmap canvas(kTileSize, kTileSize);
+  for (int code = FirstSingleCode; code <= LastSingleCode; ++code) {
+    TBitmap canvas(TileSize, TileSize);
     PaintGround(canvas, canvas.Bounds(), SingleTileGround(code));
     PaintSingleTile(canvas, code);
-    strip.CopyFrom(canvas, canvas.Bounds(), {code * kTileSize, 0});
+    strip.CopyFrom(canvas, canvas.Bounds(), {code * TileSize, 0});
   }
 }
 
@@ -28,8 +28,8 @@ void PaintObjectCells(TBitmap& strip) {
     TBitmap canvas = PaintObject(art);
     for (size_t i = 0; i < art.Codes.size(); ++i) {
       int column = int(i) % art.Columns, row = int(i) / art.Columns;
-      strip.CopyFrom(canvas, RectOfSize(column * kTileSize, row * kTileSize, kTileSize, kTileSize),
-                     {art.Codes[i] * kTileSize, 0});
+      strip.CopyFrom(canvas, RectOfSize(column * TileSize, row * TileSize, TileSize, TileSize),
+                     {art.Codes[i] * TileSize, 0});
     }
   }
 }
@@ -37,16 +37,16 @@ void PaintObjectCells(TBitmap& strip) {
 }  // namespace
 
 TBitmap PaintTileStrip() {
-  TBitmap strip(kTileSize * kTileCount, kTileSize);
-  for (int code = kWaterCode; code <= kLastShoreCode; ++code) PaintShoreTile(strip, code * kTileSize, 0, code);
+  TBitmap strip(TileSize * TileCount, TileSize);
+  for (int code = WaterCode; code <= LastShoreCode; ++code) PaintShoreTile(strip, code * TileSize, 0, code);
   PaintSingleTiles(strip);
   PaintObjectCells(strip);
   return strip;
 }
 
 TBitmap PaintSectorFrame() {
-  TBitmap frame(kFrameSize, kFrameSize, PixelOf(clWhite));
-  frame.Fill({1, 1, kFrameSize - 1, kFrameSize - 1}, kKeyColour);
+  TBitmap frame(FrameSize, FrameSize, PixelOf(clWhite));
+  frame.Fill({1, 1, FrameSize - 1, FrameSize - 1}, KeyColour);
   return frame;
 }
 
@@ -54,7 +54,7 @@ std::vector<TPaintedAsset> PaintAssets() {
   std::vector<TPaintedAsset> assets;
   assets.push_back({"tiles_25x25.bmp", EncodeBmp24(PaintTileStrip())});
   assets.push_back({"sector_frame_350x350.bmp", EncodeBmp24(PaintSectorFrame())});
-  for (int size : kIconSizes) {
+  for (int size : IconSizes) {
     TIconPicture icon = PaintIcon(size);
     assets.push_back({"icon_" + std::to_string(size) + ".png", EncodePngRgba(icon.Colour, icon.Alpha)});
   }

@@ -18,7 +18,7 @@ TBitmap PaintTileStrip();
 TBitmap PaintSectorFrame();
 
 // The sizes of the window icon, written as icon_<size>.png.
-inline constexpr int kIconSizes[] = {16, 32, 48};
+inline constexpr int IconSizes[] = {16, 32, 48};
 
 struct TPaintedAsset {
   std::string FileName;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kSamples = 4;
+constexpr int Samples = 4;
 
 }  // namespace
 
@@ -20,10 +20,10 @@ void BlendPixel(TBitmap& target, int x, int y, TRgb colour, double alpha) {
 
 double Coverage(const TShape& shape, int x, int y) {
   int inside = 0;
-  for (int sy = 0; sy < kSamples; ++sy)
-    for (int sx = 0; sx < kSamples; ++sx)
-      if (shape.Contains(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++inside;
-  return double(inside) / (kSamples * kSamples);
+  for (int sy = 0; sy < Samples; ++sy)
+    for (int sx = 0; sx < Samples; ++sx)
+      if (shape.Contains(x + (sx + 0.5) / Samples, y + (sy + 0.5) / Samples)) ++inside;
+  return double(inside) / (Samples * Samples);
 }
 
 void FillShape(TBitmap& target, const TShape& shape, const TPaint& paint, double opacity) {

@@ -6,13 +6,13 @@
 namespace {
 
 // Enough for the longest curve here (about 60 px) to look smooth.
-constexpr int kSegments = 24;
+constexpr int Segments = 24;
 
 }  // namespace
 
 TCurve::TCurve(TPointF start, TPointF control, TPointF end) {
-  for (int i = 0; i <= kSegments; ++i) {
-    double t = double(i) / kSegments, s = 1.0 - t;
+  for (int i = 0; i <= Segments; ++i) {
+    double t = double(i) / Segments, s = 1.0 - t;
     Points.push_back({s * s * start.X + 2 * s * t * control.X + t * t * end.X,
                       s * s * start.Y + 2 * s * t * control.Y + t * t * end.Y});
   }
@@ -20,7 +20,7 @@ TCurve::TCurve(TPointF start, TPointF control, TPointF end) {
 
 TCurvePlace TCurve::Locate(TPointF p) const {
   TCurvePlace best{1e9, 0, 1};
-  for (int i = 0; i < kSegments; ++i) {
+  for (int i = 0; i < Segments; ++i) {
     TPointF a = Points[i], b = Points[i + 1];
     double dx = b.X - a.X, dy = b.Y - a.Y, length2 = dx * dx + dy * dy;
     double t = length2 == 0 ? 0 : std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / length2, 0.0, 1.0);
@@ -28,7 +28,7 @@ TCurvePlace TCurve::Locate(TPointF p) const {
     double distance = std::sqrt(ex * ex + ey * ey);
     if (distance < best.Distance) {
       double cross = dx * (p.Y - a.Y) - dy * (p.X - a.X);
-      best = {distance, (i + t) / kSegments, cross >= 0 ? 1 : -1};
+      best = {distance, (i + t) / Segments, cross >= 0 ? 1 : -1};
     }
   }
   return best;

@@ -14,7 +14,7 @@
 
 namespace {
 
-const TRgb kBark = Rgb(116, 82, 50);
+const TRgb Bark = Rgb(116, 82, 50);
 
 // Blobs on a rough disc: rings of clumps around `centre`, so a crown of
 // any size looks leafy rather than like one ball.
@@ -47,16 +47,16 @@ void PaintBroadTreeObject(TBitmap& canvas) {
   const TPointF foot{25, 40};
   const TPointF rootTips[] = {{9, 45}, {16, 47.5}, {24, 47.5}, {33, 47.5}, {41, 45.5}};
   for (TPointF tip : rootTips)
-    PaintStem(canvas, foot, {(foot.X + tip.X) / 2, tip.Y - 1}, tip, 2.3, 0.5, kBark);
-  PaintStem(canvas, {25, 42}, {24, 35}, {25, 24}, 4.2, 3.0, kBark);
-  PaintStem(canvas, {24, 30}, {18, 26}, {14, 20}, 1.6, 1.0, kBark);
-  PaintStem(canvas, {26, 29}, {32, 25}, {36, 20}, 1.6, 1.0, kBark);
+    PaintStem(canvas, foot, {(foot.X + tip.X) / 2, tip.Y - 1}, tip, 2.3, 0.5, Bark);
+  PaintStem(canvas, {25, 42}, {24, 35}, {25, 24}, 4.2, 3.0, Bark);
+  PaintStem(canvas, {24, 30}, {18, 26}, {14, 20}, 1.6, 1.0, Bark);
+  PaintStem(canvas, {26, 29}, {32, 25}, {36, 20}, 1.6, 1.0, Bark);
   PaintFoliage(canvas, Crown({25, 17}, 19, 13, 6, 221), Rgb(62, 130, 50), 222);
 }
 
 void PaintTreeOverBoulderObject(TBitmap& canvas) {
   CastShadow(canvas, {31, 41}, 17, 5, 0.4);
-  PaintStem(canvas, {19, 38}, {18, 30}, {20, 22}, 2.0, 1.4, kBark);
+  PaintStem(canvas, {19, 38}, {18, 30}, {20, 22}, 2.0, 1.4, Bark);
   PaintFoliage(canvas, Crown({20, 16}, 12, 10, 4.5, 231), Rgb(58, 124, 48), 232);
   std::vector<TPointF> boulder = {{19, 40}, {21, 33}, {26, 28.5}, {33, 27.5}, {40, 30},
                                   {43.5, 36}, {42, 42}, {35, 44.5}, {26, 44.5}};

@@ -5,19 +5,19 @@
 
 namespace {
 
-constexpr uint32_t kWaterSeed = 11, kRippleSeed = 12, kSandSeed = 21, kGrainSeed = 22, kBladeSeed = 31;
+constexpr uint32_t WaterSeed = 11, RippleSeed = 12, SandSeed = 21, GrainSeed = 22, BladeSeed = 31;
 
-const TRgb kWater = Rgb(44, 118, 186);
-const TRgb kRippleLight = Rgb(128, 186, 232);
-const TRgb kSand = Rgb(230, 204, 148);
-const TRgb kBladeDark = Rgb(74, 124, 44), kBladeLight = Rgb(122, 168, 62);
+const TRgb Water = Rgb(44, 118, 186);
+const TRgb RippleLight = Rgb(128, 186, 232);
+const TRgb Sand = Rgb(230, 204, 148);
+const TRgb BladeDark = Rgb(74, 124, 44), BladeLight = Rgb(122, 168, 62);
 
-int Wrap(int value) { return ((value % kTileSize) + kTileSize) % kTileSize; }
+int Wrap(int value) { return ((value % TileSize) + TileSize) % TileSize; }
 
 // Short light dashes on the water, three or four to a tile: a dash starts
 // where the hash says so and runs four pixels to the right, with a darker
 // trough under it. Wrapped coordinates keep the pattern seamless.
-bool RippleStartsAt(int x, int y) { return HashUnit(Wrap(x), Wrap(y), kRippleSeed) < 0.007; }
+bool RippleStartsAt(int x, int y) { return HashUnit(Wrap(x), Wrap(y), RippleSeed) < 0.007; }
 
 int RippleRole(int x, int y) {
   for (int back = 0; back < 4; ++back) {
@@ -36,7 +36,7 @@ struct TBlade {
 };
 
 TBlade BladeAt(int x, int y) {
-  uint32_t h = PixelHash(Wrap(x), Wrap(y), kBladeSeed);
+  uint32_t h = PixelHash(Wrap(x), Wrap(y), BladeSeed);
   TBlade blade;
   blade.Present = (h & 0xFFFF) < 3300;  // about one pixel in twenty
   blade.Tall = (h >> 16 & 3) != 0;
@@ -59,21 +59,21 @@ int BladeRole(int x, int y) {
 
 TRgb WaterAt(int x, int y) {
   x = Wrap(x), y = Wrap(y);
-  double swell = TileableNoise(x + 0.5, y + 0.5, kTileSize, 5, kWaterSeed) - 0.5;
-  TRgb colour = Shifted(kWater, swell * 10);
+  double swell = TileableNoise(x + 0.5, y + 0.5, TileSize, 5, WaterSeed) - 0.5;
+  TRgb colour = Shifted(Water, swell * 10);
   colour.B += swell * 8;
-  colour = Shifted(colour, (HashUnit(x, y, kWaterSeed + 1) - 0.5) * 5);
+  colour = Shifted(colour, (HashUnit(x, y, WaterSeed + 1) - 0.5) * 5);
   int ripple = RippleRole(x, y);
-  if (ripple == 1) colour = Mix(colour, kRippleLight, 0.55);
+  if (ripple == 1) colour = Mix(colour, RippleLight, 0.55);
   if (ripple == 2) colour = Scaled(colour, 0.88);
   return colour;
 }
 
 TRgb SandAt(int x, int y) {
   x = Wrap(x), y = Wrap(y);
-  double dune = TileableNoise(x + 0.5, y + 0.5, kTileSize, 5, kSandSeed) - 0.5;
-  TRgb colour = Shifted(kSand, dune * 16);
-  double grain = HashUnit(x, y, kGrainSeed);
+  double dune = TileableNoise(x + 0.5, y + 0.5, TileSize, 5, SandSeed) - 0.5;
+  TRgb colour = Shifted(Sand, dune * 16);
+  double grain = HashUnit(x, y, GrainSeed);
   colour = Shifted(colour, (grain - 0.5) * 12);
   if (grain > 0.975) colour = Scaled(colour, 0.84);
   if (grain < 0.02) colour = Shifted(colour, 14);
@@ -83,9 +83,9 @@ TRgb SandAt(int x, int y) {
 TRgb GrassySandAt(int x, int y) {
   TRgb sand = SandAt(x, y);
   switch (BladeRole(x, y)) {
-    case 1: return Mix(sand, kBladeDark, 0.85);
-    case 2: return Mix(sand, Mix(kBladeDark, kBladeLight, 0.5), 0.85);
-    case 3: return Mix(sand, kBladeLight, 0.75);
+    case 1: return Mix(sand, BladeDark, 0.85);
+    case 2: return Mix(sand, Mix(BladeDark, BladeLight, 0.5), 0.85);
+    case 3: return Mix(sand, BladeLight, 0.75);
     default: return sand;
   }
 }

@@ -6,10 +6,10 @@
 
 namespace {
 
-const TRgb kSea = Rgb(40, 112, 184);
-const TRgb kShallowSea = Rgb(30, 90, 146);
-const TRgb kFoam = Rgb(246, 250, 252);
-const TRgb kSand = Rgb(232, 204, 144);
+const TRgb Sea = Rgb(40, 112, 184);
+const TRgb ShallowSea = Rgb(30, 90, 146);
+const TRgb Foam = Rgb(246, 250, 252);
+const TRgb Sand = Rgb(232, 204, 144);
 
 // The picture is drawn on a 48-unit grid and scaled: `Unit` turns grid
 // units into pixels of the size being painted.
@@ -22,18 +22,18 @@ TShape SeaDisc(const TIconScale& scale) { return Circle(scale.At(24, 24), 23.5 *
 
 void PaintSea(TBitmap& canvas, const TIconScale& scale) {
   TPointF centre = scale.At(24, 24);
-  FillShape(canvas, SeaDisc(scale), DomePaint(centre, 30 * scale.Unit, 30 * scale.Unit, kSea, 301, 0));
+  FillShape(canvas, SeaDisc(scale), DomePaint(centre, 30 * scale.Unit, 30 * scale.Unit, Sea, 301, 0));
   // A rim a shade darker keeps the disc's edge crisp on light desktops.
-  FillShape(canvas, Minus(SeaDisc(scale), Circle(centre, 22.3 * scale.Unit)), Scaled(kSea, 0.6));
+  FillShape(canvas, Minus(SeaDisc(scale), Circle(centre, 22.3 * scale.Unit)), Scaled(Sea, 0.6));
 }
 
 void PaintIsland(TBitmap& canvas, const TIconScale& scale) {
   TPointF centre = scale.At(24, 34);
   double rx = 16 * scale.Unit, ry = 8 * scale.Unit;
   double band = 2.6 * scale.Unit, surf = 1.1 * scale.Unit + 0.4;
-  FillShape(canvas, Ellipse(centre, rx + band + surf, ry + band + surf), kShallowSea);
-  FillShape(canvas, Ellipse(centre, rx + surf, ry + surf), kFoam);
-  FillShape(canvas, Ellipse(centre, rx, ry), DomePaint(centre, rx, ry * 2, kSand, 302, 4));
+  FillShape(canvas, Ellipse(centre, rx + band + surf, ry + band + surf), ShallowSea);
+  FillShape(canvas, Ellipse(centre, rx + surf, ry + surf), Foam);
+  FillShape(canvas, Ellipse(centre, rx, ry), DomePaint(centre, rx, ry * 2, Sand, 302, 4));
 }
 
 void PaintIconPalm(TBitmap& canvas, const TIconScale& scale, int size) {
@@ -57,7 +57,7 @@ void PaintIconPalm(TBitmap& canvas, const TIconScale& scale, int size) {
 
 TIconPicture PaintIcon(int size) {
   TIconScale scale{size / 48.0};
-  TIconPicture icon{TBitmap(size, size, ToPixel(kSea)), std::vector<uint8_t>(size_t(size) * size, 0)};
+  TIconPicture icon{TBitmap(size, size, ToPixel(Sea)), std::vector<uint8_t>(size_t(size) * size, 0)};
   PaintSea(icon.Colour, scale);
   PaintIsland(icon.Colour, scale);
   PaintIconPalm(icon.Colour, scale, size);

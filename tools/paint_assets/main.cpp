@@ -21,7 +21,7 @@ int Usage() {
 
 void WriteSheet(const std::string& path) {
   std::vector<TIconPicture> icons;
-  for (int size : kIconSizes) icons.push_back(PaintIcon(size));
+  for (int size : IconSizes) icons.push_back(PaintIcon(size));
   WriteFileBytes(path, EncodePng(PaintContactSheet(PaintTileStrip(), icons)));
   std::printf("%s\n", path.c_str());
 }

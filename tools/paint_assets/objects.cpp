@@ -4,7 +4,7 @@
 #include "tools/paint_assets/tile_codes.h"
 
 const std::vector<TObjectArt>& ObjectArts() {
-  static const std::vector<TObjectArt> kArts = {
+  static const std::vector<TObjectArt> Arts = {
       {1, 2, {29, 28}, PaintPalmObject},
       {1, 2, {31, 30}, PaintTallCactusObject},
       {1, 2, {33, 32}, PaintAgaveObject},
@@ -18,11 +18,11 @@ const std::vector<TObjectArt>& ObjectArts() {
       {2, 2, {58, 59, 56, 57}, PaintYoungPalmsObject},
       {2, 2, {62, 63, 60, 61}, PaintTallPalmsObject},
   };
-  return kArts;
+  return Arts;
 }
 
 TBitmap PaintObject(const TObjectArt& art) {
-  TBitmap canvas(art.Columns * kTileSize, art.Rows * kTileSize);
+  TBitmap canvas(art.Columns * TileSize, art.Rows * TileSize);
   PaintGround(canvas, canvas.Bounds(), TGround::GrassySand);
   art.Paint(canvas);
   return canvas;

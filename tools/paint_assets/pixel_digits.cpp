@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr int kDigitWidth = 3, kDigitHeight = 5, kDigitGap = 1;
+constexpr int DigitWidth = 3, DigitHeight = 5, DigitGap = 1;
 
 // One row per string, '#' for a set pixel.
-constexpr const char* kDigits[10][kDigitHeight] = {
+constexpr const char* Digits[10][DigitHeight] = {
     {"###", "#.#", "#.#", "#.#", "###"}, {".#.", "##.", ".#.", ".#.", "###"}, {"###", "..#", "###", "#..", "###"},
     {"###", "..#", "###", "..#", "###"}, {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "###", "..#", "###"},
     {"###", "#..", "###", "#.#", "###"}, {"###", "..#", "..#", "..#", "..#"}, {"###", "#.#", "###", "#.#", "###"},
@@ -15,9 +15,9 @@ constexpr const char* kDigits[10][kDigitHeight] = {
 };
 
 void DrawDigit(TBitmap& bitmap, int x, int y, int digit, int scale, TPixel colour) {
-  for (int row = 0; row < kDigitHeight; ++row)
-    for (int column = 0; column < kDigitWidth; ++column)
-      if (kDigits[digit][row][column] == '#')
+  for (int row = 0; row < DigitHeight; ++row)
+    for (int column = 0; column < DigitWidth; ++column)
+      if (Digits[digit][row][column] == '#')
         bitmap.Fill(RectOfSize(x + column * scale, y + row * scale, scale, scale), colour);
 }
 
@@ -25,15 +25,15 @@ void DrawDigit(TBitmap& bitmap, int x, int y, int digit, int scale, TPixel colou
 
 int NumberWidth(int number, int scale) {
   int digits = int(std::to_string(number).size());
-  return (digits * kDigitWidth + (digits - 1) * kDigitGap) * scale;
+  return (digits * DigitWidth + (digits - 1) * DigitGap) * scale;
 }
 
-int NumberHeight(int scale) { return kDigitHeight * scale; }
+int NumberHeight(int scale) { return DigitHeight * scale; }
 
 void DrawNumber(TBitmap& bitmap, int x, int y, int number, int scale, TPixel colour) {
   for (char digit : std::to_string(number)) {
     if (digit < '0' || digit > '9') continue;  // the font has no minus sign
     DrawDigit(bitmap, x, y, digit - '0', scale, colour);
-    x += (kDigitWidth + kDigitGap) * scale;
+    x += (DigitWidth + DigitGap) * scale;
   }
 }

@@ -11,7 +11,7 @@ namespace {
 
 // cos and sin of k * 22.5 degrees for k = 0..4; the other directions are
 // reflections, which keeps libm out of the pictures.
-constexpr double kCos[5] = {1.0, 0.9238795325, 0.7071067812, 0.3826834324, 0.0};
+constexpr double Cos[5] = {1.0, 0.9238795325, 0.7071067812, 0.3826834324, 0.0};
 
 std::vector<TShape> Circles(const std::vector<TBlob>& blobs, double grow) {
   std::vector<TShape> circles;
@@ -24,7 +24,7 @@ std::vector<TShape> Circles(const std::vector<TBlob>& blobs, double grow) {
 TPointF Direction(int sixteenth) {
   int k = ((sixteenth % 16) + 16) % 16;
   int quadrant = k / 4, step = k % 4;
-  double c = kCos[step], s = kCos[4 - step];
+  double c = Cos[step], s = Cos[4 - step];
   switch (quadrant) {
     case 0: return {c, s};
     case 1: return {-s, c};
@@ -73,8 +73,8 @@ void PaintBlossom(TBitmap& target, TPointF centre, double radius, TRgb colour, T
 void PaintFlower(TBitmap& target, TPointF centre, double radius, TRgb petals, TRgb heart) {
   // Five directions about 72 degrees apart, starting straight up; each
   // petal keeps its own dark rim so the petals stay apart even when small.
-  constexpr int kPetals[5] = {12, 15, 2, 6, 9};
-  for (int petal : kPetals) {
+  constexpr int Petals[5] = {12, 15, 2, 6, 9};
+  for (int petal : Petals) {
     TPointF at = Along(centre, Direction(petal), radius * 0.55);
     FillShape(target, Circle(at, radius * 0.5 + 0.45), OutlineOf(petals));
     FillShape(target, Circle(at, radius * 0.5), DomePaint(centre, radius, radius, petals, 9, 4));

@@ -10,12 +10,12 @@
 
 namespace {
 
-const TRgb kLeafGreen = Rgb(70, 142, 54);
-const TRgb kDarkGreen = Rgb(38, 98, 42);
-const TRgb kLightGreen = Rgb(124, 186, 72);
-const TRgb kOrange = Rgb(244, 140, 28);
-const TRgb kYellow = Rgb(250, 218, 60);
-const TRgb kBark = Rgb(120, 84, 48);
+const TRgb LeafGreen = Rgb(70, 142, 54);
+const TRgb DarkGreen = Rgb(38, 98, 42);
+const TRgb LightGreen = Rgb(124, 186, 72);
+const TRgb Orange = Rgb(244, 140, 28);
+const TRgb Yellow = Rgb(250, 218, 60);
+const TRgb Bark = Rgb(120, 84, 48);
 
 // Leaves fanning out from `foot` towards the given directions (see
 // Direction()), their height times `upright`: below 1 the plant looks seen
@@ -39,17 +39,17 @@ void PaintLeafFan(TBitmap& canvas, TPointF foot, const std::vector<int>& directi
 
 void PaintOrangeFlowerPlant(TBitmap& canvas) {
   CastShadow(canvas, {14.5, 20}, 9, 3.2, 0.35);
-  PaintLeafFan(canvas, {12.5, 19.5}, {8, 9, 15, 0, 10, 14}, 9.5, 1.9, kLeafGreen);
+  PaintLeafFan(canvas, {12.5, 19.5}, {8, 9, 15, 0, 10, 14}, 9.5, 1.9, LeafGreen);
   // Daisy-like heads on thin stalks: the dark hearts tell flowers from fruit.
   const TPointF heads[] = {{5.5, 11}, {10, 6.5}, {16, 5.5}, {19.5, 11.5}, {12.5, 12}};
   for (TPointF head : heads) PaintStem(canvas, {12.5, 19}, {head.X, 16}, head, 0.45, 0.4, Rgb(70, 120, 48));
-  for (TPointF head : heads) PaintFlower(canvas, head, 2.6, kOrange, Rgb(110, 50, 16));
+  for (TPointF head : heads) PaintFlower(canvas, head, 2.6, Orange, Rgb(110, 50, 16));
 }
 
 void PaintPurpleFlowerPlant(TBitmap& canvas) {
   const TRgb purple = Rgb(146, 72, 196);
   CastShadow(canvas, {14.5, 20.5}, 7.5, 3, 0.35);
-  PaintLeafFan(canvas, {12.5, 20.5}, {9, 10, 11, 13, 14, 15}, 10.5, 1.5, kLeafGreen);
+  PaintLeafFan(canvas, {12.5, 20.5}, {9, 10, 11, 13, 14, 15}, 10.5, 1.5, LeafGreen);
   // Three flower spikes, florets getting smaller towards the tip.
   for (TPointF top : {TPointF{8, 5.5}, TPointF{12.5, 3.5}, TPointF{17, 6}}) {
     TPointF foot{12.5 + (top.X - 12.5) * 0.4, 16};
@@ -79,18 +79,18 @@ void PaintFloweringCactus(TBitmap& canvas) {
   PaintStem(canvas, {14, 16}, {18.5, 16.5}, {18.5, 11}, 1.7, 1.6, cactus);
   FillShape(canvas, Capsule({12.5, 21}, {12.5, 6.5}, 3.8, 3.8), OutlineOf(cactus));
   FillShape(canvas, Capsule({12.5, 21}, {12.5, 6.5}, 3.3, 3.3), ribbed({12.5, 12}, 3.3));
-  PaintFlower(canvas, {12.5, 4.5}, 2.5, kOrange, kYellow);
-  PaintFlower(canvas, {6.5, 7.5}, 2.0, kOrange, kYellow);
-  PaintFlower(canvas, {18.5, 9.5}, 2.0, kOrange, kYellow);
+  PaintFlower(canvas, {12.5, 4.5}, 2.5, Orange, Yellow);
+  PaintFlower(canvas, {6.5, 7.5}, 2.0, Orange, Yellow);
+  PaintFlower(canvas, {18.5, 9.5}, 2.0, Orange, Yellow);
 }
 
 void PaintSmallDarkTree(TBitmap& canvas) {
   CastShadow(canvas, {15.5, 20.5}, 8.5, 3.2, 0.4);
-  PaintStem(canvas, {12.5, 21.5}, {12.8, 18}, {12.5, 13}, 1.5, 1.1, kBark);
+  PaintStem(canvas, {12.5, 21.5}, {12.8, 18}, {12.5, 13}, 1.5, 1.1, Bark);
   PaintFoliage(canvas,
                {{{12.5, 10}, 6.5}, {{8, 12.5}, 4.0}, {{17, 12.5}, 4.0}, {{10, 6.5}, 3.8}, {{15.5, 7}, 3.8},
                 {{12.5, 14.5}, 3.5}},
-               kDarkGreen, 81);
+               DarkGreen, 81);
 }
 
 void PaintLightBush(TBitmap& canvas) {
@@ -98,13 +98,13 @@ void PaintLightBush(TBitmap& canvas) {
   PaintFoliage(canvas,
                {{{7.5, 15}, 4.2}, {{12.5, 11.5}, 5.2}, {{17.5, 14.5}, 4.4}, {{10.5, 17}, 4.0}, {{15.5, 18}, 3.8},
                 {{8.5, 10.5}, 3.0}, {{17, 9.5}, 3.0}},
-               kLightGreen, 91);
+               LightGreen, 91);
 }
 
 void PaintBallBush(TBitmap& canvas) {
   CastShadow(canvas, {15, 19}, 9, 3.6, 0.4);
   TPointF centre{12.5, 12.5};
-  FillShape(canvas, Circle(centre, 8.4), OutlineOf(kLightGreen));
+  FillShape(canvas, Circle(centre, 8.4), OutlineOf(LightGreen));
   FillShape(canvas, Circle(centre, 7.9), FoliagePaint(centre, 7.9, Rgb(128, 192, 80), 101));
   // A soft glint on the lit side sells the ball shape.
   FillShape(canvas, Circle({10, 9.5}, 2.4), Rgb(206, 236, 150), 0.35);
@@ -128,8 +128,8 @@ void PaintRedFlowerBush(TBitmap& canvas) {
   CastShadow(canvas, {14.5, 19.5}, 9.5, 3.5, 0.35);
   PaintFoliage(canvas,
                {{{8, 15}, 4.5}, {{13, 12}, 5.5}, {{17.5, 15.5}, 4.5}, {{12.5, 17.5}, 4.2}, {{9, 10}, 3.0}},
-               kLeafGreen, 121);
-  PaintFlower(canvas, {13, 11.5}, 4.4, Rgb(222, 36, 40), kYellow);
+               LeafGreen, 121);
+  PaintFlower(canvas, {13, 11.5}, 4.4, Rgb(222, 36, 40), Yellow);
 }
 
 void PaintFruitPlant(TBitmap& canvas) {

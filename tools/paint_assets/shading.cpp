@@ -8,15 +8,15 @@
 namespace {
 
 // Unit vector towards the light: left, up and out of the picture.
-constexpr double kLightX = -0.5, kLightY = -0.6, kLightZ = 0.62;
+constexpr double LightX = -0.5, LightY = -0.6, LightZ = 0.62;
 
-const TRgb kShadowColour = Rgb(70, 52, 25);
+const TRgb ShadowColour = Rgb(70, 52, 25);
 
 }  // namespace
 
 double LightFactor(double nx, double ny) {
   double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
-  double lit = nx * kLightX + ny * kLightY + nz * kLightZ;
+  double lit = nx * LightX + ny * LightY + nz * LightZ;
   return 0.62 + 0.6 * std::max(-0.1, lit);
 }
 
@@ -58,6 +58,6 @@ void CastShadow(TBitmap& target, TPointF centre, double radiusX, double radiusY,
     for (int x = left; x <= right; ++x) {
       double nx = (x + 0.5 - centre.X) / radiusX, ny = (y + 0.5 - centre.Y) / radiusY;
       double r2 = nx * nx + ny * ny;
-      if (r2 < 1.0) BlendPixel(target, x, y, kShadowColour, strength * std::min(1.0, (1.0 - r2) * 2.0));
+      if (r2 < 1.0) BlendPixel(target, x, y, ShadowColour, strength * std::min(1.0, (1.0 - r2) * 2.0));
     }
 }

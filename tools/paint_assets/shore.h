@@ -7,7 +7,7 @@
 // quarter at the fourth, two neighbouring corners are a half of each.
 #include "platform/bitmap.h"
 
-enum TCorner { kUpperLeft = 1, kUpperRight = 2, kLowerLeft = 4, kLowerRight = 8 };
+enum TCorner { UpperLeft = 1, UpperRight = 2, LowerLeft = 4, LowerRight = 8 };
 
 // The sand corners (TCorner bits) of tile `code`: 0 for water (code 0), all
 // four for sand (code 1), none for codes that are not ground or shore.

@@ -2,11 +2,11 @@
 
 #include "tools/paint_assets/tile_codes.h"
 
-TGround SingleTileGround(int code) { return code == kGrassCode ? TGround::GrassySand : TGround::Sand; }
+TGround SingleTileGround(int code) { return code == GrassCode ? TGround::GrassySand : TGround::Sand; }
 
 void PaintSingleTile(TBitmap& canvas, int code) {
   using TPainter = void (*)(TBitmap&);
-  static constexpr TPainter kPainters[kLastSingleCode - kFirstSingleCode + 1] = {
+  static constexpr TPainter Painters[LastSingleCode - FirstSingleCode + 1] = {
       PaintOrangeFlowerPlant,  // 14
       PaintPurpleFlowerPlant,  // 15
       PaintFloweringCactus,    // 16
@@ -22,6 +22,6 @@ void PaintSingleTile(TBitmap& canvas, int code) {
       PaintAnchor,             // 26
       PaintDottedBorder,       // 27
   };
-  if (code < kFirstSingleCode || code > kLastSingleCode) return;
-  if (TPainter painter = kPainters[code - kFirstSingleCode]) painter(canvas);
+  if (code < FirstSingleCode || code > LastSingleCode) return;
+  if (TPainter painter = Painters[code - FirstSingleCode]) painter(canvas);
 }

@@ -3,7 +3,7 @@
 #include "platform/bitmap.h"
 #include "tools/paint_assets/ground.h"
 
-constexpr int kFirstSingleCode = 14, kLastSingleCode = 27;
+constexpr int FirstSingleCode = 14, LastSingleCode = 27;
 
 // The ground under tile `code` (14..27): sand, or grassy sand for 25.
 TGround SingleTileGround(int code);

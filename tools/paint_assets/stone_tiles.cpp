@@ -54,10 +54,10 @@ void PaintAnchor(TBitmap& canvas) {
 // dots, so a row of these tiles shows an even dotted grid.
 void PaintDottedBorder(TBitmap& canvas) {
   const TPixel dot = ToPixel(Rgb(250, 250, 246));
-  for (int i = 0; i < kTileSize; i += 2) {
+  for (int i = 0; i < TileSize; i += 2) {
     canvas.Set(i, 0, dot);
-    canvas.Set(i, kTileSize - 1, dot);
+    canvas.Set(i, TileSize - 1, dot);
     canvas.Set(0, i, dot);
-    canvas.Set(kTileSize - 1, i, dot);
+    canvas.Set(TileSize - 1, i, dot);
   }
 }

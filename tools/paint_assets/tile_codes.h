@@ -1,12 +1,12 @@
 #pragma once
 // The tile strip's geometry and the codes the painter treats specially.
 
-constexpr int kTileSize = 25;
-constexpr int kTileCount = 64;
+constexpr int TileSize = 25;
+constexpr int TileCount = 64;
 
-constexpr int kWaterCode = 0;
-constexpr int kSandCode = 1;
+constexpr int WaterCode = 0;
+constexpr int SandCode = 1;
 // Water and sand are shore pieces too: no sand corner, and four.
-constexpr int kLastShoreCode = 13;
+constexpr int LastShoreCode = 13;
 // Sand with grass: the ground under every cell of the objects of 2 and 4 cells.
-constexpr int kGrassCode = 25;
+constexpr int GrassCode = 25;

@@ -13,8 +13,8 @@
 
 namespace {
 
-const TRgb kRed = Rgb(220, 38, 40);
-const TRgb kYellow = Rgb(250, 214, 52);
+const TRgb Red = Rgb(220, 38, 40);
+const TRgb Yellow = Rgb(250, 214, 52);
 
 // A branch that forks: each fork turns left and right of its parent by
 // one or two sixteenths and is shorter and thinner, down to `depth` 0.
@@ -59,11 +59,11 @@ void PaintTallCactusObject(TBitmap& canvas) {
     if (rib - std::floor(rib) < 0.2) colour = Scaled(colour, 0.78);
     return Grainy(colour, x, y, 171, 4);
   });
-  PaintFlower(canvas, {12.5, 5.5}, 3.0, kRed, kYellow);
-  PaintFlower(canvas, {4.5, 16.5}, 2.3, kYellow, Rgb(230, 120, 30));
-  PaintFlower(canvas, {20.5, 11.5}, 2.3, kRed, kYellow);
-  PaintFlower(canvas, {15.5, 20}, 1.9, kYellow, Rgb(230, 120, 30));
-  PaintFlower(canvas, {9.5, 37}, 1.9, kRed, kYellow);
+  PaintFlower(canvas, {12.5, 5.5}, 3.0, Red, Yellow);
+  PaintFlower(canvas, {4.5, 16.5}, 2.3, Yellow, Rgb(230, 120, 30));
+  PaintFlower(canvas, {20.5, 11.5}, 2.3, Red, Yellow);
+  PaintFlower(canvas, {15.5, 20}, 1.9, Yellow, Rgb(230, 120, 30));
+  PaintFlower(canvas, {9.5, 37}, 1.9, Red, Yellow);
 }
 
 void PaintAgaveObject(TBitmap& canvas) {
@@ -78,9 +78,9 @@ void PaintAgaveObject(TBitmap& canvas) {
     TPointF from{12.8 - 0.05 * branchY[i], branchY[i] + 2};
     TPointF to{from.X + side * (5.5 - i * 0.5), branchY[i] - 1};
     PaintStem(canvas, from, {(from.X + to.X) / 2, from.Y}, to, 0.5, 0.4, Rgb(132, 128, 70));
-    PaintFoliage(canvas, {{to, 2.0}, {Add(to, {-side * 1.4, 0.8}), 1.4}}, kYellow, 181 + i);
+    PaintFoliage(canvas, {{to, 2.0}, {Add(to, {-side * 1.4, 0.8}), 1.4}}, Yellow, 181 + i);
   }
-  PaintFoliage(canvas, {{{12, 3}, 1.8}}, kYellow, 185);
+  PaintFoliage(canvas, {{{12, 3}, 1.8}}, Yellow, 185);
   // Thick pointed leaves, the low side ones at the back; alternate leaves
   // a shade apart so each can be told from its neighbours.
   const int directions[] = {8, 0, 9, 15, 10, 14, 11, 13, 12};

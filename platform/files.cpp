@@ -58,14 +58,18 @@ void IgnoreFileSizeSignal() {
 }
 
 int OpenFileForReading(const std::string& fileName, TFileHandle& handle) {
-  int result = OpenLocked(fileName, O_RDONLY, F_RDLCK, handle);
+  // Non-blocking, so that naming a pipe does not hang the editor in open();
+  // only regular files are maps: a folder, a pipe or a device (/dev/zero
+  // never ends) is refused as access denied.
+  int result = OpenLocked(fileName, O_RDONLY | O_NONBLOCK, F_RDLCK, handle);
   if (result != ErrorSuccess) return result;
   struct stat info;
-  if (fstat(handle, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(handle);
     handle = NoFileHandle;
     return ErrorAccessDenied;
   }
+  fcntl(handle, F_SETFL, fcntl(handle, F_GETFL) & ~O_NONBLOCK);
   return ErrorSuccess;
 }
 

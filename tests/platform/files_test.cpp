@@ -220,3 +220,20 @@ TEST(Files, FollowLinksFindsTheFileALinkStandsFor) {
 }
 
 }  // namespace
+
+namespace {
+
+// A device or a pipe is no map: naming one must not hang the editor.
+TEST(FilesSpecial, DevicesAndPipesAreRefusedAtOnce) {
+  std::string fifo = "/tmp/varnock_fifo_" + std::to_string(::getpid()) + ".vnkmap";
+  ::unlink(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& name : {std::string("/dev/zero"), fifo}) {
+    TFileHandle handle = NoFileHandle;
+    EXPECT_EQ(OpenFileForReading(name, handle), ErrorAccessDenied) << name;
+    EXPECT_EQ(handle, NoFileHandle);
+  }
+  ::unlink(fifo.c_str());
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "map/map_file.h"
 
 namespace {
@@ -114,24 +115,8 @@ BENCHMARK(BM_SaveWithoutSync)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FloorRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Load)->Unit(benchmark::kMicrosecond);
 
-// Shows the runs as usual and keeps each one's real time per iteration.
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  TRatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        Seconds[run.run_name.function_name] =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> Seconds;
-};
-
 void PrintRatio(const TRatioReporter& r, const char* what, const char* measured, const char* floor) {
-  auto m = r.Seconds.find(measured), f = r.Seconds.find(floor);
-  if (m == r.Seconds.end() || f == r.Seconds.end() || f->second <= 0) return;
-  std::printf("%-44s %8.2f x %s\n", what, m->second / f->second, floor);
+  if (auto ratio = r.Ratio(measured, floor)) std::printf("%-44s %8.2f x %s\n", what, *ratio, floor);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // same run: this reporter shows the runs as usual and keeps each one's real
 // time per iteration, by benchmark name.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <map>
 #include <optional>
@@ -11,6 +12,9 @@
 
 class TRatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal; a plain table when the output is kept.
+  TRatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration && !run.error_occurred)

@@ -15,12 +15,9 @@ inline void CopyRun(TPixel* out, const TPixel* in, int count) {
   std::memcpy(out, in, size_t(count) * sizeof(TPixel));
 }
 
-// One row of a copy: source row `y` of `from` to destination row `out`.
-inline void CopyRow(TPixel* out, TPlatformSurface& src, const TBitmap& in, int y, const TRect& from, bool plain) {
-  if (plain) {
-    CopyRun(out, in.Row(y) + from.Left, from.Width());
-    return;
-  }
+// One row of a keyed copy: only the source's opaque runs of row `y` of
+// `from` land in destination row `out`.
+inline void CopyKeyedRow(TPixel* out, TPlatformSurface& src, const TBitmap& in, int y, const TRect& from) {
   const TPixel* row = in.Row(y);
   for (const TPlatformSurface::TRun& run : src.OpaqueRuns()[size_t(y)]) {
     int left = std::max(run.Start, from.Left), right = std::min(run.Start + run.Length, from.Right);
@@ -82,7 +79,7 @@ void CopyPixels(TBitmap& dst, TPoint to, TPlatformSurface& src, const TRect& fro
     return;
   }
   for (int y = from.Top; y < from.Bottom; ++y)
-    CopyRow(dst.Row(y - from.Top + to.Y) + to.X, src, in, y, from, false);
+    CopyKeyedRow(dst.Row(y - from.Top + to.Y) + to.X, src, in, y, from);
 }
 
 void TDisplay::Register(const TPlatformSurfacePtr& surface) {
